@@ -1,0 +1,26 @@
+find_package(GTest QUIET)
+if(NOT GTest_FOUND)
+  # Debian ships the sources with libgtest-dev; the cross build compiles them.
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+  add_library(GTest::gmock ALIAS gmock)
+endif()
+include(GoogleTest)
+
+# voltaro_test(NAME SOURCES a_test.cpp LIBS lib1 lib2 [ENV VAR=value ...])
+function(voltaro_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE
+    VOLTARO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+      FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]" ENVIRONMENT "${ARG_ENV}")
+  else()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENV}")
+  endif()
+endfunction()
