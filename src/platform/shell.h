@@ -1,0 +1,40 @@
+// The shell: opening files and addresses with their associated program,
+// running a program and waiting for it, and capturing a program's output.
+//
+// Backends: LinuxShell (linux/, xdg-open and a process runner), SimShell
+// (sim/, records every request and answers with scripted output).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace voltaro::platform {
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  // Opens a file, program or address with the default verb, shown normally
+  // (ShellExecute "open", xdg-open). False when it could not be started; the
+  // opened program's own result is not known.
+  virtual bool openFile(const std::string& target) = 0;
+
+  // Starts `program` hidden with `arguments`, elevated when asked, in
+  // `workingDirectory` (empty: the current one), and waits for it to end while
+  // processing the program's messages. False when it could not be started
+  // (including a declined elevation); the exit code is not reported.
+  virtual bool runAndWait(bool elevate, const std::string& program,
+                          const std::vector<std::string>& arguments,
+                          const std::string& workingDirectory) = 0;
+
+  // Runs `program` without elevation, waits for it like runAndWait and returns
+  // what it printed, each line followed by CR LF. `outputFileName` names the
+  // transient file in the data folder that carries the output where the
+  // system needs one (it is deleted afterwards). Empty when the program could
+  // not run or printed nothing.
+  virtual std::string captureOutput(const std::string& program,
+                                    const std::vector<std::string>& arguments,
+                                    const std::string& outputFileName) = 0;
+};
+
+}  // namespace voltaro::platform
