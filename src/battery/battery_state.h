@@ -45,6 +45,16 @@ struct BatteryRequest {
   void restart() { *this = BatteryRequest{}; }
 };
 
+// The status request and the estimated-time request of one cycle.
+struct BatteryRequests {
+  BatteryRequest status;
+  BatteryRequest estimate;
+
+  bool bothFinished() const { return status.finished() && estimate.finished(); }
+  bool bothAbandoned() const { return status.abandoned && estimate.abandoned; }
+  bool atCycleStart() const { return status.issue && estimate.issue; }
+};
+
 // The decoded information of the battery last read.
 struct BatteryInfo {
   std::string deviceName = "None";
@@ -53,6 +63,10 @@ struct BatteryInfo {
   platform::BatteryManufactureDate manufactureDate{};
   platform::BatteryInformation information{};
   std::uint32_t temperature = 0;  // tenths of a kelvin
+
+  // Of the primary battery only: reads of other slots leave them alone.
+  std::string identity;    // device name, manufacturer, serial and date texts joined
+  std::string batteryKey;  // file-name stem of the health files; empty until read
 };
 
 // The live figures that readstatus leaves behind for every other subsystem.
