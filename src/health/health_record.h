@@ -8,14 +8,14 @@
 namespace voltaro::health {
 
 struct HealthRecord {
-  std::uint32_t maximumCapacity = 0;        // key alone; mWh
-  std::uint32_t fullDischargeCycles = 0;    // "11"; hundredths of a cycle
-  std::uint32_t usageMinutes = 0;           // "22"; minutes on battery
-  std::uint32_t latestCalibration = 0;      // "33"; day number
-  std::uint32_t calibrations = 0;           // "44"
-  std::uint32_t cyclesSinceCalibration = 0; // "55"; hundredths of a cycle
-  std::uint32_t dischargingMinutes = 0;     // "66"
-  std::uint32_t chargingMinutes = 0;        // "77"; latest completed charge
+  std::uint32_t maximumCapacity = 0;         // key alone; mWh
+  std::uint32_t fullDischargeCycles = 0;     // "11"; hundredths of a cycle
+  std::uint32_t usageMinutes = 0;            // "22"; minutes on battery
+  std::uint32_t latestCalibration = 0;       // "33"; day number
+  std::uint32_t calibrations = 0;            // "44"
+  std::uint32_t cyclesSinceCalibration = 0;  // "55"; hundredths of a cycle
+  std::uint32_t dischargingMinutes = 0;      // "66"
+  std::uint32_t chargingMinutes = 0;         // "77"; latest completed charge
   bool operator==(const HealthRecord&) const = default;
 };
 
