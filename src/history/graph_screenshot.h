@@ -1,0 +1,28 @@
+// The Graph page's screenshot: the caption stamped on the drawing surface,
+// the surface encoded as JPEG and written as the first free "VTshot" file of
+// the data folder, then the caption erased again.
+//
+// The caller holds the busy flag around this, so no tick redraws the surface
+// between stamping and erasing.
+#pragma once
+
+#include <QImage>
+#include <string>
+
+namespace voltaro::history {
+
+struct ScreenshotResult {
+  int number = 0;        // the n of "VTshot" n ".jpg"
+  std::string fileName;  // "VTshot7.jpg"
+  bool saved = false;    // false when encoding or writing failed
+};
+
+// `caption` is the product title, a blank and the version ("Voltaro 9.2").
+ScreenshotResult saveScreenshot(QImage& surface, const std::string& folder,
+                                const std::string& caption, double dotsPerInch);
+
+// The caption as the screenshot stamps it, and the rectangle that erases it.
+void stampCaption(QImage& surface, const std::string& caption, double dotsPerInch);
+void eraseCaption(QImage& surface);
+
+}  // namespace voltaro::history
