@@ -1,0 +1,63 @@
+#include "history/screenshot_name.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+namespace voltaro::history {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ScreenshotNameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = fs::temp_directory_path() /
+             ("voltaro_shots_" +
+              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+  void touch(const std::string& name) { std::ofstream(folder / name) << "x"; }
+
+  fs::path folder;
+};
+
+TEST_F(ScreenshotNameTest, TakesTheSmallestFreeNumber) {
+  EXPECT_EQ(shotFileName(7), "VTshot7.jpg");
+  EXPECT_EQ(firstFreeShotNumber(folder.string()), 1);
+  touch("VTshot1.jpg");
+  touch("VTshot2.jpg");
+  touch("VTshot3.jpg");
+  EXPECT_EQ(firstFreeShotNumber(folder.string()), 4);
+  fs::remove(folder / "VTshot2.jpg");
+  EXPECT_EQ(firstFreeShotNumber(folder.string()), 2);
+  // Other names and other cases do not take a number.
+  touch("VTshot02.jpg");
+  touch("vtshot2.jpg");
+  touch("VTshot2.jpeg");
+  EXPECT_EQ(firstFreeShotNumber(folder.string()), 2);
+}
+
+TEST_F(ScreenshotNameTest, AFolderInThePlaceOfAFileTakesItsNumber) {
+  fs::create_directories(folder / "VTshot1.jpg");
+  EXPECT_EQ(firstFreeShotNumber(folder.string()), 2);
+}
+
+TEST(ScreenshotNumbers, GiveUpAt65535) {
+  std::set<std::string> taken;
+  for (int n = 1; n <= 65534; ++n) taken.insert(shotFileName(n));
+  const auto exists = [&taken](const std::string& name) { return taken.count(name) > 0; };
+  EXPECT_EQ(firstFreeShotNumber(exists), 65535);
+  taken.insert(shotFileName(65535));
+  taken.insert(shotFileName(65536));
+  EXPECT_EQ(firstFreeShotNumber(exists), 65535);  // used although it exists
+  taken.erase(shotFileName(65534));
+  EXPECT_EQ(firstFreeShotNumber(exists), 65534);
+}
+
+}  // namespace
+}  // namespace voltaro::history
