@@ -54,6 +54,7 @@ std::string groupdigits(std::string_view text, std::uint8_t grouping) {
 }
 
 std::string regroupdigits(std::string_view shown, std::uint8_t grouping) {
+  if (shown.find_first_of("0123456789") == std::string_view::npos) return std::string(shown);
   std::string plain;
   for (char c : shown) {
     if (c == '-' || (c >= '0' && c <= '9')) plain.push_back(c);

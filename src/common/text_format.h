@@ -14,7 +14,9 @@ namespace voltaro {
 std::string groupdigits(std::string_view text, std::uint8_t grouping);
 
 // Strips every character but '-' and the digits, then groups again; used when
-// the grouping setting changes under a shown value.
+// the grouping setting changes under a shown value. A text without any digit
+// (such as "None" for an unknown rate) stays as it is rather than turning
+// into "0".
 std::string regroupdigits(std::string_view shown, std::uint8_t grouping);
 
 // "None" stays "None" without unit; "0.00" becomes "0"; a non-empty unit is
