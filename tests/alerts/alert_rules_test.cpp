@@ -54,9 +54,9 @@ TEST_F(AlertRulesTest, WarningActionsRunInOrderAfterTheClipWaits) {
   w.rules.evaluateAlerts(onBattery(25));
 
   EXPECT_TRUE(w.rules.warningFired());
-  EXPECT_THAT(w.actions(), ElementsAre("0 gadget", "0 play 1", "750 play 2",
-                                       "1550 setBrightness 2 40 40", "1550 setComposition off",
-                                       "1550 volume 0", "1550 open /opt/tools/save-all"));
+  EXPECT_THAT(w.requests(), ElementsAre("0 gadget", "0 play 1", "750 play 2",
+                                        "1550 setBrightness 2 40 40", "1550 setComposition off",
+                                        "1550 volume 0", "1550 open /opt/tools/save-all"));
 }
 
 TEST_F(AlertRulesTest, WarningSkipsActionsThatHaveNothingToDo) {
@@ -69,7 +69,7 @@ TEST_F(AlertRulesTest, WarningSkipsActionsThatHaveNothingToDo) {
   w.journal.entries.clear();
 
   w.rules.evaluateAlerts(onBattery(10));
-  EXPECT_THAT(w.actions(), ElementsAre("0 gadget"));
+  EXPECT_THAT(w.requests(), ElementsAre("0 gadget"));
 }
 
 TEST_F(AlertRulesTest, PercentIsRoundedHalfToEven) {
@@ -173,8 +173,8 @@ TEST_F(AlertRulesTest, CriticalShowsItsMessageThenWaitsThenActs) {
   w.settings.CritForceHibernate = 1;
   w.rules.evaluateAlerts(onBattery(5));
 
-  EXPECT_THAT(w.actions(), ElementsAre("0 gadget", "0 play 1", "750 play 2",
-                                       "1550 message Battery Alert", "2550 hibernate force"));
+  EXPECT_THAT(w.requests(), ElementsAre("0 gadget", "0 play 1", "750 play 2",
+                                        "1550 message Battery Alert", "2550 hibernate force"));
   ASSERT_EQ(w.confirmation.shown.size(), 1u);
   EXPECT_EQ(w.confirmation.shown[0],
             (view::ConfirmationTexts{"Battery Alert",

@@ -90,7 +90,7 @@ struct AlertsWorld {
   }
 
   // Entries other than brightness queries and the device opening.
-  std::vector<std::string> actions() const {
+  std::vector<std::string> requests() const {
     std::vector<std::string> out;
     for (const auto& e : journal.entries) {
       if (e.find("queryBrightness") == std::string::npos &&

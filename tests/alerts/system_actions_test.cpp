@@ -58,8 +58,8 @@ TEST_F(SystemActionsTest, TrayHibernateEnablesHibernationFirstThenForces) {
   w.actions.trayHibernate();
   w.power.hibernateAllowed = false;
   w.actions.trayHibernate();
-  EXPECT_THAT(w.actions(), ElementsAre("0 setHibernateEnabled on", "0 hibernate force",
-                                       "0 setHibernateEnabled on"));
+  EXPECT_THAT(w.requests(), ElementsAre("0 setHibernateEnabled on", "0 hibernate force",
+                                        "0 setHibernateEnabled on"));
 }
 
 TEST_F(SystemActionsTest, ShutDownNeedsPermissionRestartDoesNot) {
