@@ -11,8 +11,6 @@ constexpr std::uint32_t kCalibrationDueHundredths = 3000;  // more than 30 cycle
 constexpr double kCalibrationDueDays = 30.0;
 constexpr double kGreenModeMaximumPercent = 50.0;
 constexpr double kReplacementWearPercent = 50.0;
-constexpr std::uint32_t kAutomaticShowRounds = 2;
-constexpr std::uint32_t kFrontPauseMilliseconds = 100;
 
 view::AdviceAnswer answer(bool yes) {
   return yes ? view::AdviceAnswer{"Yes", kAdviceYesColour}
@@ -82,17 +80,9 @@ void BatteryAdvice::act31() {
   window_.show();
 }
 
-void BatteryAdvice::automaticAdvice() {
-  if (!store_.primarySelected() || settings_.ShowBatteryAdvice == 0 || adviceShown_) return;
-  adviceShown_ = true;
-  if (!evaladvice()) return;
-  // Twice, so that the dialog ends in front of the window that had the focus.
-  for (std::uint32_t round = 0; round < kAutomaticShowRounds; ++round) {
-    window_.show();
-    window_.bringToFront();
-    runtime_.processMessages();
-    runtime_.sleep(kFrontPauseMilliseconds);
-  }
+void BatteryAdvice::showInFront() {
+  window_.show();
+  window_.bringToFront();
 }
 
 }  // namespace voltaro::health

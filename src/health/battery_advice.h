@@ -1,6 +1,6 @@
-// The four items of the battery advice dialog, the Advice command (act31) and
-// the automatic advice of the monitoring tick, shown at most once per full
-// charge.
+// The four items of the battery advice dialog and the Advice command (act31).
+// The monitoring tick decides when the advice comes up by itself (once per
+// full charge) and calls evaladvice and showInFront.
 #pragma once
 
 #include <string>
@@ -29,7 +29,7 @@ struct AdviceContext {
   const settings::AppSettings& settings;
   const std::string& dataFolder;
   view::AdvicePort& window;
-  platform::Runtime& runtime;
+  platform::Runtime& runtime;  // the current date and time
   HealthHooks& hooks;
 };
 
@@ -41,13 +41,8 @@ class BatteryAdvice {
   bool evaladvice();
   // The Advice command: evaluates and shows the dialog whatever the result.
   void act31();
-  // Tick 35 of each minute: for the primary battery, with "Show Battery
-  // Advice" on and not yet shown since the last full charge, evaluates once
-  // and brings the dialog to the front when an item applies.
-  void automaticAdvice();
-  // The status handling calls this when the battery reaches 100 % on power.
-  void clearAdviceShown() { adviceShown_ = false; }
-  bool adviceShown() const { return adviceShown_; }
+  // Shows the dialog, brings it to the top and makes it the foreground window.
+  void showInFront();
 
  private:
   bool calibrationDue() const;
@@ -64,7 +59,6 @@ class BatteryAdvice {
   view::AdvicePort& window_;
   platform::Runtime& runtime_;
   HealthHooks& hooks_;
-  bool adviceShown_ = false;
 };
 
 }  // namespace voltaro::health

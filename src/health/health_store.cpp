@@ -154,6 +154,11 @@ void HealthStore::updatewear() {
           groupdigits(decimal(figures_.capacityDrop), settings_.DigitGrouping));
 }
 
+void HealthStore::resetWearFigures() {
+  figures_.maximumWear = 0.0;
+  figures_.capacityDrop = 0;
+}
+
 void HealthStore::showWear() {
   setText(Page::Calibrate, "Wear Level", percentText(figures_.wearLevel));
   setText(Page::Calibrate, "Maximum Wear Level", percentText(figures_.maximumWear));

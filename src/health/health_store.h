@@ -59,6 +59,8 @@ class HealthStore {
   void loadhealth(bool full);
   // Recomputes the wear figures; shows the maximum wear and the capacity drop.
   void updatewear();
+  // Start of monitoring: no maximum wear or capacity drop until the first read.
+  void resetWearFigures();
 
   // Counter operations of the monitoring tick. Each stores its value file at
   // once and rewrites its text.

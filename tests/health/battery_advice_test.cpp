@@ -105,40 +105,10 @@ TEST_F(BatteryAdviceTest, TheAdviceCommandShowsTheDialogEvenWithNothingToAdvise)
   EXPECT_EQ(adviceWindow.calls, (std::vector<std::string>{"show"}));
 }
 
-TEST_F(BatteryAdviceTest, AutomaticAdviceComesOncePerFullCharge) {
-  wearDown();
-  const auto start = runtime.elapsedMilliseconds();
-  advice.automaticAdvice();
-  EXPECT_EQ(adviceWindow.calls, (std::vector<std::string>{"show", "front", "show", "front"}));
-  EXPECT_EQ(runtime.elapsedMilliseconds() - start, 200u);
-
-  advice.automaticAdvice();
-  EXPECT_EQ(adviceWindow.fills, 1);
-
-  advice.clearAdviceShown();
-  advice.automaticAdvice();
-  EXPECT_EQ(adviceWindow.fills, 2);
-}
-
-TEST_F(BatteryAdviceTest, AutomaticAdviceStaysHiddenWhenOffNothingAppliesOrAnotherBattery) {
-  settings.ShowBatteryAdvice = 0;
-  wearDown();
-  advice.automaticAdvice();
+TEST_F(BatteryAdviceTest, ShowingInFrontRaisesTheDialog) {
+  advice.showInFront();
+  EXPECT_EQ(adviceWindow.calls, (std::vector<std::string>{"show", "front"}));
   EXPECT_EQ(adviceWindow.fills, 0);
-  EXPECT_FALSE(advice.adviceShown());
-
-  settings.ShowBatteryAdvice = 1;
-  slots.currentSlot = 2;
-  advice.automaticAdvice();
-  EXPECT_EQ(adviceWindow.fills, 0);
-
-  slots.currentSlot = 1;
-  setCapacities(50000, 50000);
-  store.updatewear();
-  advice.automaticAdvice();  // evaluated, nothing applies: not shown, but counted
-  EXPECT_EQ(adviceWindow.fills, 1);
-  EXPECT_TRUE(adviceWindow.calls.empty());
-  EXPECT_TRUE(advice.adviceShown());
 }
 
 }  // namespace

@@ -92,6 +92,9 @@ TEST_F(HealthStoreTest, StoredMaximumAboveBothCapacitiesIsKeptAndDrivesTheMaximu
   EXPECT_EQ(text(Page::Information, "Capacity Drop"), "10.000");
   EXPECT_EQ(text(Page::Calibrate, "Latest Calibration"), "23");
   EXPECT_EQ(text(Page::LeftColumn, "Days"), "23");
+
+  store.resetWearFigures();  // a new start of monitoring
+  EXPECT_EQ(store.figures(), (WearFigures{10.0, 0.0, 0}));
 }
 
 TEST_F(HealthStoreTest, FullLoadAlsoReadsTheCountersAndTheCalibrationMarker) {
