@@ -25,6 +25,7 @@ inline constexpr DialogCode kStopAndSelectBattery = 43;  // stop both, select Ba
 inline constexpr DialogCode kResetHealth = 45;  // "Do you want to reset the calibration/wear data?"
 inline constexpr DialogCode kNewVersion = 48;   // a new version is available
 inline constexpr DialogCode kBatteryAlert = 51;         // the critical alert's message
+inline constexpr DialogCode kPowerNotice = 60;          // "Standby" and "Hibernate" enabled
 inline constexpr DialogCode kCalibrationCheck = 88;     // wear above 50 % or battery not full
 inline constexpr DialogCode kCalibrationComplete = 91;  // "Calibration is complete"
 }  // namespace code

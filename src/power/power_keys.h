@@ -1,0 +1,28 @@
+// The main window's hidden keys of power management: "S" enables standby,
+// "H" hibernation, "G" toggles Green Mode, "D" is the fast discharge command.
+#pragma once
+
+#include "dialogs/pending_dialog.h"
+#include "platform/power.h"
+#include "power/green_mode.h"
+#include "power/power_hooks.h"
+
+namespace voltaro::power {
+
+class PowerKeys {
+ public:
+  PowerKeys(platform::PowerPlanTool& tool, dialogs::PendingDialog& dialog, GreenMode& green,
+            PowerHooks& hooks);
+
+  // `key` compared in upper case; returns whether it was one of the four.
+  // The "S" and "H" notices appear whether or not elevation was granted.
+  bool handleKey(char key);
+
+ private:
+  platform::PowerPlanTool& tool_;
+  dialogs::PendingDialog& dialog_;
+  GreenMode& green_;
+  PowerHooks& hooks_;
+};
+
+}  // namespace voltaro::power
