@@ -1,0 +1,142 @@
+#include "info_command.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace voltaro::tools {
+namespace {
+
+struct InfoRun {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+InfoRun info(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  InfoRun run;
+  run.status = runInfoCommand(args, out, err);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+std::string scenario(const char* name) {
+  return std::string(VOLTARO_TEST_DATA) + "/scenarios/" + name;
+}
+
+bool hasLine(const std::string& text, const std::string& line) {
+  std::istringstream lines(text);
+  for (std::string l; std::getline(lines, l);) {
+    if (l == line) return true;
+  }
+  return false;
+}
+
+TEST(InfoCommand, PrintsThePageOfTheBatteryInTheSecondSlot) {
+  const InfoRun run = info({"--simulate", scenario("two_slots.txt")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out.rfind("Battery (slot 2)\n", 0), 0u) << run.out;
+  EXPECT_TRUE(hasLine(run.out, "    Designed Capacity             50,000 mWh")) << run.out;
+  EXPECT_TRUE(hasLine(run.out, "    Current Capacity              30,000 mWh")) << run.out;
+  EXPECT_TRUE(hasLine(run.out, "    Capacity Drop                  5,000 mWh"));
+  EXPECT_TRUE(hasLine(run.out, "    Charge Rate                  -12,000 mW"));
+  EXPECT_TRUE(hasLine(run.out, "    Battery Voltage               11,100 mV"));
+  EXPECT_TRUE(hasLine(run.out, "    Temperature                29.95   C"));
+  EXPECT_TRUE(hasLine(run.out, "    Chemistry                Lithium Ion"));
+  EXPECT_TRUE(hasLine(run.out, "    Time                        2 h 30 m"));
+  EXPECT_TRUE(hasLine(run.out, "    Wear                            10 %"));
+  EXPECT_TRUE(hasLine(run.out, "Slots / Batteries  2 / 1"));
+  // "Main Pack" + "Keldwick" + "0042" + "15-3-2012" without the blank.
+  EXPECT_TRUE(hasLine(run.out, "BatteryKey         MainPackKeldwick004215-3-2012037")) << run.out;
+}
+
+TEST(InfoCommand, TwoBatteriesEachGetTheirPageAndThePrimaryGivesTheKey) {
+  const InfoRun run = info({"--simulate", scenario("two_batteries.txt")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto first = run.out.find("Battery 1 (slot 1)\n");
+  const auto second = run.out.find("Battery 2 (slot 2)\n");
+  ASSERT_NE(first, std::string::npos) << run.out;
+  ASSERT_NE(second, std::string::npos) << run.out;
+  const std::string page1 = run.out.substr(first, second - first);
+  const std::string page2 = run.out.substr(second);
+  EXPECT_TRUE(hasLine(page1, "    Mode                        Charging")) << page1;
+  EXPECT_TRUE(hasLine(page1, "    Cycles                           412"));
+  EXPECT_TRUE(hasLine(page2, "    Chemistry                       None")) << page2;
+  EXPECT_TRUE(hasLine(page2, "    Device Name                     None"));
+  EXPECT_TRUE(hasLine(page2, "    Technology            Nonrechargeable"));
+  EXPECT_TRUE(hasLine(run.out, "Slots / Batteries  2 / 2"));
+  EXPECT_TRUE(hasLine(run.out, "BatteryKey         ABCD051"));
+}
+
+TEST(InfoCommand, NoBattery) {
+  const auto path = std::filesystem::temp_directory_path() / "voltaroctl_no_battery.txt";
+  std::ofstream(path) << "slot 1 interface\n";
+  const InfoRun run = info({"--simulate", path.string()});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "No Battery!\nSlots / Batteries  1 / 0\n");
+  std::filesystem::remove(path);
+}
+
+TEST(InfoCommand, InputErrorsExitWithStatusTwo) {
+  InfoRun run = info({"--simulate", scenario("bad_line.txt")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("bad_line.txt: line 4: 'status' has no option 'colour'"),
+            std::string::npos)
+      << run.err;
+  EXPECT_TRUE(run.out.empty());
+
+  run = info({"--simulate", scenario("missing.txt")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("missing.txt"), std::string::npos);
+
+  EXPECT_EQ(info({"--simulate"}).status, 2);
+  EXPECT_EQ(info({"--bogus"}).status, 2);
+  EXPECT_EQ(info({"--simulate", "a", "--sysfs", "b"}).status, 2);
+}
+
+#if VOLTARO_HAVE_SYSFS
+// A power_supply folder with one discharging battery in energy units and a
+// mains supply that is off line.
+void writeSupplyTree(const std::filesystem::path& root) {
+  auto write = [&](const char* supply, const char* name, const char* value) {
+    std::filesystem::create_directories(root / supply);
+    std::ofstream(root / supply / name) << value << "\n";
+  };
+  write("AC", "type", "Mains");
+  write("AC", "online", "0");
+  write("BAT0", "type", "Battery");
+  write("BAT0", "present", "1");
+  write("BAT0", "status", "Discharging");
+  write("BAT0", "technology", "Li-ion");
+  write("BAT0", "model_name", "PK1");
+  write("BAT0", "manufacturer", "Keldwick");
+  write("BAT0", "serial_number", "42");
+  write("BAT0", "energy_full_design", "50000000");  // µWh
+  write("BAT0", "energy_full", "45000000");
+  write("BAT0", "energy_now", "30000000");
+  write("BAT0", "voltage_now", "11100000");  // µV
+  write("BAT0", "power_now", "12000000");    // µW, positive whatever the direction
+}
+
+TEST(InfoCommand, ReadsAPowerSupplyFolder) {
+  const auto root = std::filesystem::temp_directory_path() / "voltaroctl_sysfs_test";
+  std::filesystem::remove_all(root);
+  writeSupplyTree(root);
+  const InfoRun run = info({"--sysfs", root.string()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(hasLine(run.out, "    Designed Capacity             50,000 mWh")) << run.out;
+  EXPECT_TRUE(hasLine(run.out, "    Current Capacity              30,000 mWh")) << run.out;
+  EXPECT_TRUE(hasLine(run.out, "    Charge Rate                  -12,000 mW")) << run.out;
+  EXPECT_TRUE(hasLine(run.out, "    Chemistry                Lithium Ion")) << run.out;
+  EXPECT_TRUE(hasLine(run.out, "    Mode                     Discharging")) << run.out;
+  EXPECT_TRUE(hasLine(run.out, "Slots / Batteries  1 / 1")) << run.out;
+  std::filesystem::remove_all(root);
+}
+#endif
+
+}  // namespace
+}  // namespace voltaro::tools

@@ -1,0 +1,21 @@
+// The subcommand table: adding a subcommand is one line here (and its
+// source file in CMakeLists.txt).
+#include "commands.h"
+
+#include "info_command.h"
+
+namespace voltaro::tools {
+
+namespace {
+
+const Command kCommands[] = {
+    {"info", runInfoCommand, infoUsage},
+};
+
+}  // namespace
+
+std::span<const Command> commands() {
+  return kCommands;
+}
+
+}  // namespace voltaro::tools
