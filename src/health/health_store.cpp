@@ -41,7 +41,7 @@ HealthStore::HealthStore(const HealthContext& context)
 
 std::string HealthStore::valuePath(std::string_view suffix) const {
   std::string path = dataFolder_;
-  path += key_;
+  path += info_.batteryKey;
   path += suffix;
   return path;
 }
@@ -69,7 +69,7 @@ HealthStore::ReadOutcome HealthStore::load(std::string_view suffix, std::uint32_
 }
 
 void HealthStore::store(std::string_view suffix, std::uint32_t value) {
-  if (key_.empty()) return;
+  if (info_.batteryKey.empty()) return;
   const std::string path = valuePath(suffix);
   if (files_.sve(path, value)) return;
   errors_.report("Input/output error: cannot write the battery data file \"" + path + "\"");
@@ -79,8 +79,8 @@ void HealthStore::setText(Page page, std::string_view caption, std::string value
   texts_.set(page, caption, std::move(value));
 }
 
-void HealthStore::loadhealth(bool full) {
-  if (!primarySelected() || key_.empty()) return;
+bool HealthStore::loadhealth(bool full) {
+  if (!primarySelected() || info_.batteryKey.empty()) return false;
   raiseMaximumCapacity();
   figures_ = wearFigures(record_.maximumCapacity, info_.information.designedCapacity,
                          info_.information.fullChargedCapacity);
@@ -94,10 +94,11 @@ void HealthStore::loadhealth(bool full) {
     record_.cyclesSinceCalibration = 0;
   }
   showCalibrationValues();
-  if (!full) return;
+  if (!full) return true;
   loadCalibrationState();
   loadCounters();
   showCounters();
+  return true;
 }
 
 // The stored maximum is raised first to the full-charged and then to the

@@ -28,7 +28,7 @@ inline constexpr std::string_view kCalibrationMarkerFile = "calib.txt";
 
 struct HealthContext {
   HealthRecord& record;
-  const battery::BatteryInfo& info;  // describes the primary battery whenever loadhealth runs
+  const battery::BatteryInfo& info;  // the primary battery whenever loadhealth runs; its key
   const battery::SlotTable& slots;
   const settings::AppSettings& settings;
   const std::string& dataFolder;  // ends in the path separator
@@ -43,10 +43,9 @@ class HealthStore {
  public:
   explicit HealthStore(const HealthContext& context);
 
-  // `BatteryKey` of the primary battery, built by the battery read. Until it
-  // is set nothing is read or written.
-  void setBatteryKey(std::string key) { key_ = std::move(key); }
-  const std::string& batteryKey() const { return key_; }
+  // `BatteryKey` of the primary battery, built by the battery read. While it
+  // is empty nothing is read or written.
+  const std::string& batteryKey() const { return info_.batteryKey; }
   // Data folder + key + suffix.
   std::string valuePath(std::string_view suffix) const;
 
@@ -55,8 +54,10 @@ class HealthStore {
 
   // Refreshes the maximum capacity, the wear figures and the calibration
   // values; with `full` also the calibration state and the four counters.
-  // Does nothing unless the selected battery is the primary battery.
-  void loadhealth(bool full);
+  // Does nothing unless the selected battery is the primary battery and its
+  // key is known. True when it ran and wrote the "Capacity Drop" and "Wear"
+  // texts.
+  bool loadhealth(bool full);
   // Recomputes the wear figures; shows the maximum wear and the capacity drop.
   void updatewear();
   // Start of monitoring: no maximum wear or capacity drop until the first read.
@@ -115,7 +116,6 @@ class HealthStore {
   platform::Runtime& runtime_;
   ValueFiles& files_;
   HealthHooks& hooks_;
-  std::string key_;
   WearFigures figures_;
 };
 

@@ -78,7 +78,7 @@ class HealthTest : public ::testing::Test {
     dataFolder = folder_.string() + "/";
     slots.batteryCount = 1;
     slots.slot(1).batteryPresent = true;
-    store.setBatteryKey(kKey);
+    batteryInfo.batteryKey = kKey;
   }
   ~HealthTest() override { std::filesystem::remove_all(folder_); }
 

@@ -44,7 +44,7 @@ TEST(WearFormulas, FallBackAndClampAsTheRecordDemands) {
 
 TEST_F(HealthStoreTest, FirstRunRaisesTheMaximumTwiceAndCreatesTheCalibrationDay) {
   setCapacities(50000, 45000);
-  store.loadhealth(true);
+  EXPECT_TRUE(store.loadhealth(true));
 
   EXPECT_EQ(savedSuffixes(), (Saves{{"", 45000}, {"", 50000}, {"33", kToday}}));
   EXPECT_EQ(fileBytes(path("")), (std::vector<std::uint8_t>{0x50, 0xC3, 0x00, 0x00}));
@@ -128,7 +128,7 @@ TEST_F(HealthStoreTest, FullLoadAlsoReadsTheCountersAndTheCalibrationMarker) {
 TEST_F(HealthStoreTest, AnotherSelectedBatteryLeavesRecordFilesAndTextsAlone) {
   slots.currentSlot = 2;
   setCapacities(50000, 45000);
-  store.loadhealth(true);
+  EXPECT_FALSE(store.loadhealth(true));
   EXPECT_TRUE(files.saves.empty());
   EXPECT_TRUE(texts.page(Page::Calibrate).empty());
   EXPECT_EQ(record, HealthRecord{});
@@ -159,9 +159,9 @@ TEST_F(HealthStoreTest, FailedWriteIsReportedAndTheValueStaysInMemory) {
 }
 
 TEST_F(HealthStoreTest, NothingIsTouchedBeforeTheKeyIsKnown) {
-  store.setBatteryKey("");
+  batteryInfo.batteryKey.clear();
   setCapacities(50000, 45000);
-  store.loadhealth(true);
+  EXPECT_FALSE(store.loadhealth(true));
   store.addUsageMinute();
   EXPECT_TRUE(files.saves.empty());
   EXPECT_TRUE(std::filesystem::is_empty(folder_));
