@@ -17,8 +17,9 @@ class BatteryHooks {
   // Health store: refreshes the primary battery's maximum capacity, wear,
   // capacity drop and calibration figures (and with `full` its counters and
   // calibration state), writing their texts. Returns true when it wrote the
-  // "Capacity Drop" and "Wear" texts; false leaves config0 to write them as
-  // for any other battery.
+  // "Capacity Drop" and "Wear" texts and its "Full Discharge Cycles" text is
+  // current (config0 then copies it to "Cycles" for a battery without a cycle
+  // count); false leaves config0 to write all three as for any other battery.
   virtual bool loadhealth(bool /*full*/) { return false; }
 
   // Settings store: writes LearnedChargeRate to its file.
