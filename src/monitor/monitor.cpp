@@ -71,6 +71,7 @@ void Monitor::onPowerEvent(platform::PowerEvent event) {
 }
 
 void Monitor::Timer1Timer() {
+  ++ticksRun_;
   counters_.advance();
   if (busy_.isSet()) return;  // a nested tick: only the counters move
   BusyGuard hold(busy_);

@@ -112,6 +112,7 @@ class Monitor {
 
   // State for the windows and for tests.
   const TickCounters& counters() const { return counters_; }
+  std::uint64_t ticksRun() const { return ticksRun_; }  // Timer1 runs, nested ones included
   bool firstReadingDone() const { return firstReadingDone_; }
   bool tickRunning() const { return timer1_->enabled(); }
   bool adviceShown() const { return adviceShown_; }
@@ -152,6 +153,7 @@ class Monitor {
   std::unique_ptr<platform::Timer> timer5_;
   BusyFlag busy_;
   TickCounters counters_;
+  std::uint64_t ticksRun_ = 0;
   HealthCounters healthCounters_;
   CpuMeter cpu_;
   ChangeDetector changes_;

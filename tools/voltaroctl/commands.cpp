@@ -3,6 +3,8 @@
 #include "commands.h"
 
 #include "info_command.h"
+#include "simulate_command.h"
+#include "watch_command.h"
 
 namespace voltaro::tools {
 
@@ -10,6 +12,8 @@ namespace {
 
 const Command kCommands[] = {
     {"info", runInfoCommand, infoUsage},
+    {"watch", runWatchCommand, watchUsage},
+    {"simulate", runSimulateCommand, simulateUsage},
 };
 
 }  // namespace
