@@ -1,0 +1,132 @@
+#include "engine/engine.h"
+
+#include "engine/window_port.h"
+
+#include "common/scramble.h"
+#include "platform/runtime.h"
+#include "settings/data_folder.h"
+#include "view/status_line.h"
+
+namespace voltaro::engine {
+
+namespace {
+
+// The version shown beside the product title.
+constexpr const char* kVersionText = "9.2";
+// Rounds of the close request's and the exit procedure's wait for a tick.
+constexpr int kExitWaitRounds = 10;
+constexpr std::uint32_t kExitPauseMilliseconds = 100;
+
+// The Information page and left-column values that read "0" before the
+// first reading.
+constexpr const char* kInformationValues[] = {
+    "Designed Capacity", "Full Charged Capacity", "Capacity Drop",
+    "Warning Alert",     "Low Level Alert",       "Critical Bias",
+    "Current Capacity",  "Battery Voltage",       "Charge Rate"};
+constexpr const char* kLeftColumnValues[] = {"Charge", "Time", "Cycles", "Wear"};
+
+}  // namespace
+
+Engine::Engine(const PlatformServices& services, const PresentationPorts& ports)
+    : services_(services),
+      ports_(ports),
+      bridges_(*this),
+      battery_({services.driver, slots_, requests_, info_, live_, settings_, texts_, ports.tray,
+                services.audio, services.runtime, bridges_.battery}),
+      monitor_({services.runtime, services.powerEvents, services.systemTimes, services.audio,
+                texts_, ports.tray, ports.statusLine, battery_, slots_, requests_, info_, live_,
+                settings_, bridges_.monitor}),
+      health_({record_, info_, slots_, settings_, dataFolder_, texts_, ports.errors,
+               services.runtime, valueFiles_, bridges_.health}),
+      healthCommands_({health_, info_, slots_, settings_, dataFolder_, ports.fileDialogs,
+                       ports.errors, services.audio, bridges_.health}),
+      advice_({health_, info_, slots_, live_, settings_, dataFolder_, ports.advice,
+               services.runtime, bridges_.health}),
+      historyController_(history_, ports.graph, bridges_.history, services.audio, settings_),
+      dischargeLog_({slots_, live_, texts_, dataFolder_, services.runtime, ports.errors}),
+      calibrationLog_({slots_, texts_, record_, dataFolder_, services.runtime, ports.errors}),
+      logViewer_(dataFolder_, services.shell),
+      dialog_(ports.confirmation, services.runtime, bridges_.dialogs),
+      brightness_(services.display, services.audio, services.runtime, settings_, texts_),
+      actions_(services.display, services.audio, services.power, services.planTool, services.shell,
+               settings_, ports.errors),
+      alertRules_(settings_, services.runtime, services.audio, brightness_, actions_, dialog_,
+                  bridges_.alerts),
+      alertsPage_(settings_, alertRules_, brightness_, services.audio, ports.fileDialogs, texts_,
+                  bridges_.alerts),
+      powerPlans_(services.planTool, bridges_.power),
+      greenMode_(brightness_, actions_, services.audio, services.runtime, settings_,
+                 ports.statusLine, texts_, bridges_.power),
+      taskPriority_(services.power, settings_, bridges_.power),
+      powerKeys_(services.planTool, dialog_, greenMode_, bridges_.power) {}
+
+Engine::~Engine() = default;
+
+int Engine::formCreate() {
+  monitor_.busyFlag().set(true);
+  settings_.GadgetShowCpuUsage = 0;
+  monitor_.startCpuMeter();
+
+  const settings::DataFolderStart folder =
+      settings::startDataFolder(services_.folders, ports_.errorBox);
+  if (!folder.ok()) {
+    monitor_.busyFlag().set(false);
+    return folder.exitStatus;
+  }
+  dataFolder_ = folder.dataFolder;
+  settingsStore_ = std::make_unique<settings::SettingsStore>(dataFolder_, ports_.errors);
+  settingsKeys_ = std::make_unique<settings::SettingsKeys>(
+      settings_, *settingsStore_, bridges_.settings, services_.audio, texts_);
+
+  settingsStore_->loadChargeRate(settings_);
+  firstRun_ = !settingsStore_->settingsFileExists();
+  settingsStore_->loadSettings(settings_);
+  taskPriority_.applyTaskPriority();
+  alertsPage_.showTexts();
+  ports_.window.redrawSettingsPages();
+  ports_.window.setAutoRun(settings_.AutoRun != 0);
+
+  battery_.createDeviceSet();
+  historyController_.resetHistory();
+  for (const char* caption : kInformationValues) texts_.set(view::Page::Information, caption, "0");
+  for (const char* caption : kLeftColumnValues) texts_.set(view::Page::LeftColumn, caption, "0");
+  brightness_.initBrightness();
+
+  const std::string version = productTitle() + " " + kVersionText;
+  texts_.set(view::Page::Home, "Version", version);
+  ports_.statusLine.show(version);
+  return 0;
+}
+
+void Engine::saveSettings() {
+  if (settingsStore_) settingsStore_->saveSettings(settings_);
+}
+
+void Engine::closeRequest() {
+  if (monitor_.busy()) monitor_.waitidle(kExitWaitRounds);
+  if (settings_.ExitConfirmation == 0) {
+    exitProcedure();
+    return;
+  }
+  dialog_.ask(dialogs::code::kCloseProgram, "Confirmation", "", "Close " + productTitle() + "?", "",
+              static_cast<int>(view::ConfirmationMode::YesNo));
+}
+
+void Engine::exitProcedure() {
+  if (exited_) return;
+  if (monitor_.busy()) monitor_.waitidle(kExitWaitRounds);
+  saveSettings();
+  monitor_.stop();
+  for (int i = 0; i < 2; ++i) {
+    services_.runtime.processMessages();
+    services_.runtime.sleep(kExitPauseMilliseconds);
+  }
+  exited_ = true;
+  ports_.window.quit();
+}
+
+void Engine::formDestroy() {
+  battery_.shutdown();
+}
+
+}  // namespace voltaro::engine

@@ -1,0 +1,249 @@
+#include "engine/engine_bridges.h"
+
+#include "engine/engine.h"
+#include "engine/window_port.h"
+#include "monitor/time_texts.h"
+#include "settings/default_settings.h"
+
+namespace voltaro::engine {
+
+// --- Battery access -------------------------------------------------------
+
+bool BatteryBridge::loadhealth(bool full) {
+  return e_.health_.loadhealth(full);
+}
+
+void BatteryBridge::saveChargeRate() {
+  if (e_.settingsStore_) e_.settingsStore_->saveChargeRate(e_.settings_);
+}
+
+bool BatteryBridge::calibrationRunning() {
+  return e_.calibrating_;
+}
+
+void BatteryBridge::restoreCompositionOnAc() {
+  e_.actions_.onAcReturn();
+}
+
+void BatteryBridge::setDischargeLogMarker(std::uint8_t /*level*/) {
+  e_.dischargeLog_.markUnplugged();
+}
+
+void BatteryBridge::clearAdviceShown() {
+  e_.monitor_.clearAdviceShown();
+}
+
+std::string BatteryBridge::hm(std::uint32_t minutes) {
+  return monitor::hm(minutes);
+}
+
+// --- Monitoring cycle -----------------------------------------------------
+
+void MonitorBridge::addUsageMinute() {
+  e_.health_.addUsageMinute();
+}
+void MonitorBridge::showChargingMinutes(std::uint32_t minutes) {
+  e_.health_.showChargingMinutes(minutes);
+}
+void MonitorBridge::setChargingMinutes(std::uint32_t minutes) {
+  e_.health_.setChargingMinutes(minutes);
+}
+void MonitorBridge::setDischargingMinutes(std::uint32_t minutes) {
+  e_.health_.setDischargingMinutes(minutes);
+}
+void MonitorBridge::addFullDischargeHundredth() {
+  e_.health_.addFullDischargeHundredth();
+}
+bool MonitorBridge::evaladvice() {
+  return e_.advice_.evaladvice();
+}
+void MonitorBridge::resetWearFigures() {
+  e_.health_.resetWearFigures();
+}
+bool MonitorBridge::calibrationRunning() {
+  return e_.calibrating_;
+}
+
+void MonitorBridge::writeDischargeLogRecord() {
+  e_.dischargeLog_.step();
+}
+
+void MonitorBridge::writeCalibrationClosingRecord() {
+  e_.calibrationLog_.write(logs::CalibrationLogEvent::Capacity);
+}
+
+void MonitorBridge::evaluateAlerts() {
+  const int slot = e_.slots_.currentSlot;
+  e_.alertRules_.evaluateAlerts({.onAcPower = e_.live_.onPower,
+                                 .calibrationRunning = e_.calibrating_,
+                                 .chargePercent = e_.live_.percent(slot),
+                                 .remainingSeconds = e_.live_.remaining(slot)});
+}
+
+void MonitorBridge::reopenBrightness() {
+  if (e_.brightness_.available()) e_.brightness_.initBrightness();
+}
+
+void MonitorBridge::recordHistorySample(std::uint16_t quarterPercent, monitor::HistoryKind kind) {
+  e_.historyController_.appendSample(quarterPercent, static_cast<history::SampleKind>(kind));
+}
+
+void MonitorBridge::redrawGraph() {
+  e_.historyController_.redraw();
+}
+void MonitorBridge::clearHistory() {
+  e_.historyController_.resetHistory();
+}
+void MonitorBridge::drawgauge() {
+  e_.ports_.window.drawgauge();
+}
+bool MonitorBridge::gadgetCreated() {
+  return e_.ports_.window.gadgetCreated();
+}
+void MonitorBridge::setGadgetStayOnTop(bool onTop) {
+  e_.ports_.window.setGadgetStayOnTop(onTop);
+}
+void MonitorBridge::showGadgetFirstTime() {
+  e_.ports_.window.showGadgetFirstTime();
+}
+void MonitorBridge::refreshGadget() {
+  e_.ports_.window.refreshGadget();
+}
+void MonitorBridge::hideGadget() {
+  e_.ports_.window.hideGadget();
+}
+void MonitorBridge::setGadgetHint(const std::string& hint) {
+  e_.ports_.window.setGadgetHint(hint);
+}
+bool MonitorBridge::calibratePageVisible() {
+  return e_.ports_.window.calibratePageVisible();
+}
+void MonitorBridge::showAdviceWindow() {
+  e_.advice_.showInFront();
+}
+void MonitorBridge::applyAutoRun() {
+  e_.ports_.window.setAutoRun(e_.settings_.AutoRun != 0);
+}
+
+// --- Health store ---------------------------------------------------------
+
+bool HealthBridge::calibrationRunning() {
+  return e_.calibrating_;
+}
+void HealthBridge::setCalibrating(bool calibrating) {
+  e_.calibrating_ = calibrating;
+}
+bool HealthBridge::greenModeOn() {
+  return e_.greenMode_.greenOn();
+}
+
+void HealthBridge::askConfirmation(dialogs::DialogCode code, const view::ConfirmationTexts& texts,
+                                   view::ConfirmationMode mode) {
+  e_.dialog_.ask(code, texts, mode);
+}
+
+// --- Charge history -------------------------------------------------------
+
+bool HistoryBridge::busy() const {
+  return e_.monitor_.busy();
+}
+void HistoryBridge::waitidle(int rounds) {
+  e_.monitor_.waitidle(rounds);
+}
+
+// --- Settings -------------------------------------------------------------
+
+void SettingsBridge::setTrayCheck(settings::TrayCheck item, bool checked) {
+  e_.ports_.window.setTrayCheck(item, checked);
+}
+void SettingsBridge::checkOpacityItem(int percent) {
+  e_.ports_.window.checkOpacityItem(percent);
+}
+void SettingsBridge::checkPriorityItem(int priority) {
+  e_.ports_.window.checkPriorityItem(priority);
+}
+void SettingsBridge::showGadget() {
+  e_.ports_.window.showGadget();
+}
+void SettingsBridge::setGadgetStayOnTop(bool onTop) {
+  e_.ports_.window.setGadgetStayOnTop(onTop);
+}
+
+void SettingsBridge::relayoutGadget() {
+  e_.ports_.window.relayoutGadget();
+  e_.saveSettings();
+}
+
+void SettingsBridge::applyGadgetOpacity() {
+  e_.ports_.window.applyGadgetOpacity();
+}
+void SettingsBridge::setAutoRun(bool on) {
+  e_.ports_.window.setAutoRun(on);
+}
+void SettingsBridge::applyProcessPriority() {
+  e_.taskPriority_.applyTaskPriority();
+}
+
+void SettingsBridge::redrawSettingsPages() {
+  e_.alertsPage_.showTexts();
+  e_.ports_.window.redrawSettingsPages();
+}
+
+void SettingsBridge::askConfirmation(std::uint8_t code, const view::ConfirmationTexts& texts,
+                                     view::ConfirmationMode mode) {
+  e_.dialog_.ask(code, texts, mode);
+}
+
+// --- Dialog answers -------------------------------------------------------
+
+bool DialogBridge::isOnExternalPower() {
+  return e_.live_.onPower;
+}
+void DialogBridge::exitProcedure() {
+  e_.exitProcedure();
+}
+
+void DialogBridge::applyDefaultSettings() {
+  settings::applyDefaultSettings(e_.settings_, e_.bridges_.settings);
+}
+
+void DialogBridge::resetHealthData() {
+  e_.healthCommands_.resethealth();
+}
+
+// --- Alerts ---------------------------------------------------------------
+
+void AlertsBridge::bringGadgetToFront() {
+  e_.ports_.window.bringGadgetToFront();
+}
+void AlertsBridge::saveSettings() {
+  e_.saveSettings();
+}
+
+// --- Power management -----------------------------------------------------
+
+void PowerBridge::rebuildPowerPlanMenu(const std::vector<power::PowerPlanEntry>& plans) {
+  e_.ports_.window.rebuildPowerPlanMenu(plans);
+}
+void PowerBridge::enablePowerPlanMenu(bool enabled) {
+  e_.ports_.window.enablePowerPlanMenu(enabled);
+}
+
+void PowerBridge::waitForMonitoringIdle() {
+  if (e_.monitor_.busy()) e_.monitor_.waitidle(100);
+}
+
+void PowerBridge::setGreenModeChecked(bool on) {
+  e_.ports_.window.setGreenModeChecked(on);
+}
+void PowerBridge::checkPriorityItem(int taskPriority) {
+  e_.ports_.window.checkPriorityItem(taskPriority);
+}
+void PowerBridge::redrawPriorityRadios() {
+  e_.ports_.window.redrawPriorityRadios();
+}
+void PowerBridge::saveSettings() {
+  e_.saveSettings();
+}
+
+}  // namespace voltaro::engine

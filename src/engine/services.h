@@ -1,0 +1,59 @@
+// The operating-system services and the presentation ports the engine runs
+// on, handed in by the program, voltaroctl or a test.
+#pragma once
+
+namespace voltaro::platform {
+class Audio;
+class BatteryDriver;
+class Display;
+class Folders;
+class Power;
+class PowerEvents;
+class PowerPlanTool;
+class Runtime;
+class Shell;
+class SystemTimes;
+}  // namespace voltaro::platform
+namespace voltaro::view {
+class AdvicePort;
+class ConfirmationPort;
+class ErrorBox;
+class ErrorReport;
+class FileDialogPort;
+class StatusLine;
+class TrayPort;
+}  // namespace voltaro::view
+namespace voltaro::history {
+class GraphPort;
+}
+
+namespace voltaro::engine {
+
+class WindowPort;
+
+struct PlatformServices {
+  platform::Runtime& runtime;
+  platform::BatteryDriver& driver;
+  platform::PowerEvents& powerEvents;
+  platform::SystemTimes& systemTimes;
+  platform::Audio& audio;
+  platform::Folders& folders;
+  platform::Display& display;
+  platform::Power& power;
+  platform::PowerPlanTool& planTool;
+  platform::Shell& shell;
+};
+
+struct PresentationPorts {
+  view::TrayPort& tray;
+  view::StatusLine& statusLine;
+  view::ErrorReport& errors;
+  view::ErrorBox& errorBox;
+  view::ConfirmationPort& confirmation;
+  view::AdvicePort& advice;
+  view::FileDialogPort& fileDialogs;
+  history::GraphPort& graph;
+  WindowPort& window;
+};
+
+}  // namespace voltaro::engine

@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/file_io.h"
+#include "engine/engine_harness.h"
+
+namespace voltaro::testing {
+namespace {
+
+std::optional<std::uint32_t> readValueFile(const std::string& path) {
+  const auto bytes = readFileBytes(path);
+  if (!bytes || bytes->size() != 4) return std::nullopt;
+  return ByteReader(*bytes).u32();
+}
+
+int balloonsSaying(const fakes::FakeTray& tray, const std::string& text) {
+  return static_cast<int>(std::count_if(tray.balloons.begin(), tray.balloons.end(),
+                                        [&](const auto& b) { return b.text == text; }));
+}
+
+class EngineTest : public ::testing::Test {
+ protected:
+  TemporaryFolder documents;
+};
+
+TEST_F(EngineTest, FirstStartShowsTheDischargingBatteryAndKeepsItsHealthRecord) {
+  EngineHarness h(documents.path());
+  ASSERT_EQ(h.create(), 0);
+  EXPECT_TRUE(h.engine().firstRun());
+  EXPECT_EQ(h.engine().dataFolder(), (documents.path() / "Keldwick" / "Voltaro").string() + "/");
+
+  h.startAndRun(10);
+  // 30,000 of 45,000 mWh; 30,000 mWh at 12,000 mW last 9,000 s; 5,000 of
+  // 50,000 mWh lost to wear.
+  EXPECT_EQ(h.left("Charge"), "67 %");
+  EXPECT_EQ(h.left("Time"), "2 h 30 m");
+  EXPECT_EQ(h.left("Mode"), "Discharging");
+  EXPECT_EQ(h.left("Wear"), "10 %");
+  EXPECT_EQ(h.engine().texts().get(view::Page::Information, "Designed Capacity"), "50,000");
+  EXPECT_NE(h.tray.hint().find("67"), std::string::npos) << h.tray.hint();
+  // Started on battery: the unplugged notice comes once, with the first reading.
+  EXPECT_EQ(balloonsSaying(h.tray, "Battery is discharging"), 1);
+
+  const std::string key = h.engine().info().batteryKey;
+  ASSERT_FALSE(key.empty());
+  EXPECT_EQ(readValueFile(h.dataFile(key)), 50000u);
+  EXPECT_TRUE(h.errors.messages.empty());
+}
+
+TEST_F(EngineTest, CountsUsageMinutesAndFullDischargeHundredthsIntoTheRecord) {
+  EngineHarness h(documents.path());
+  ASSERT_EQ(h.create(), 0);
+  h.startAndRun(3);
+  h.driver.battery(1).status.capacity = 29000;  // 64.4 %: below the 67 % reference
+  h.run(60);
+  const std::string key = h.engine().info().batteryKey;
+  EXPECT_EQ(readValueFile(h.dataFile(key + "22")), 1u);
+  EXPECT_EQ(readValueFile(h.dataFile(key + "11")), 1u);
+  EXPECT_EQ(readValueFile(h.dataFile(key + "55")), 1u);
+}
+
+TEST_F(EngineTest, ExitAfterConfirmationSavesSettingsAndTheNextStartIsNotAFirstRun) {
+  {
+    EngineHarness h(documents.path());
+    ASSERT_EQ(h.create(), 0);
+    h.startAndRun(2);
+    h.engine().settings().WarningLevel = 42;
+    h.engine().closeRequest();
+    ASSERT_FALSE(h.confirmation.shown.empty());
+    EXPECT_EQ(h.confirmation.last().texts.line1, "Close Voltaro?");
+    EXPECT_EQ(h.window.quits, 0);
+    h.engine().dialog().answerYes();
+    EXPECT_EQ(h.window.quits, 1);
+    EXPECT_FALSE(h.engine().monitor().tickRunning());
+    const auto bytes = readFileBytes(h.dataFile("voltaro.ini"));
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_EQ(bytes->size(), 51u);
+  }
+  EngineHarness again(documents.path());
+  ASSERT_EQ(again.create(), 0);
+  EXPECT_FALSE(again.engine().firstRun());
+  EXPECT_EQ(again.engine().settings().WarningLevel, 42);
+}
+
+TEST_F(EngineTest, NoAnswerToTheCloseQuestionKeepsTheProgramRunning) {
+  EngineHarness h(documents.path());
+  ASSERT_EQ(h.create(), 0);
+  h.startAndRun(2);
+  h.engine().closeRequest();
+  h.engine().dialog().answerNo();
+  EXPECT_EQ(h.window.quits, 0);
+  EXPECT_TRUE(h.engine().monitor().tickRunning());
+}
+
+TEST_F(EngineTest, WarningFiresOncePerDischargeAndRearmsOnPower) {
+  EngineHarness h(documents.path());
+  ASSERT_EQ(h.create(), 0);
+  h.engine().settings().WarningEnabled = 1;
+  h.engine().settings().WarningLevel = 70;  // percent; the battery is at 67 %
+  // Monitoring starts 250 ms in; the ticks follow at 1.25 s, 2.25 s, ...
+  h.startAndRun(5);
+  EXPECT_FALSE(h.engine().alertRules().warningFired());
+  h.run(1);  // the fifth tick, at 5.25 s, evaluates the alerts
+  EXPECT_TRUE(h.engine().alertRules().warningFired());
+  const auto clipsAfterFirst = h.audio.played.size();
+  h.run(20);
+  EXPECT_EQ(h.audio.played.size(), clipsAfterFirst) << "a fired warning must not repeat";
+  h.driver.plug();
+  h.run(10);
+  EXPECT_FALSE(h.engine().alertRules().warningFired());
+}
+
+TEST_F(EngineTest, DischargeLogIsWrittenEveryFifthTickWhenSwitchedOn) {
+  EngineHarness h(documents.path());
+  ASSERT_EQ(h.create(), 0);
+  h.engine().settings().DischargeLog = 1;
+  h.startAndRun(4);
+  EXPECT_FALSE(fileExists(h.dataFile("voltarolog.txt")));
+  h.run(2);
+  const auto lines = readTextLines(h.dataFile("voltarolog.txt"));
+  ASSERT_TRUE(lines.has_value());
+  EXPECT_FALSE(lines->empty());
+}
+
+TEST_F(EngineTest, PlugAndUnplugRaiseOneNoticeEach) {
+  EngineHarness h(documents.path());
+  h.driver.battery(1).status = {platform::kPowerOnLine | platform::kCharging, 30000, 12000, 9000};
+  ASSERT_EQ(h.create(), 0);
+  h.startAndRun(5);
+  EXPECT_EQ(h.left("Mode"), "Charging");
+  EXPECT_EQ(balloonsSaying(h.tray, "Battery is discharging"), 0);
+  h.driver.unplug();
+  h.run(15);
+  h.driver.plug();
+  h.run(15);
+  EXPECT_EQ(balloonsSaying(h.tray, "Battery is discharging"), 1);
+  EXPECT_EQ(balloonsSaying(h.tray, "Battery is charging"), 1);
+}
+
+TEST_F(EngineTest, NoDocumentsFolderEndsTheStartWithTheFirstError) {
+  EngineHarness h(documents.path());
+  h.folders.documents.reset();
+  EXPECT_EQ(h.create(), 1);
+  ASSERT_FALSE(h.errorBox.shown.empty());
+  EXPECT_EQ(h.errorBox.shown.front(), "Error 1: Please run this utility on Windows 7/8/10/11.");
+}
+
+}  // namespace
+}  // namespace voltaro::testing
