@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QPainter>
 #include <QRect>
 
 #include "battery/battery_state.h"
 #include "history/graph.h"
 #include "history/graph_background.h"
+#include "history/graph_line.h"
 #include "history/graph_text.h"
 #include "settings/app_settings.h"
 
@@ -286,6 +288,38 @@ TEST(GraphRedraw, DrawsOnlyWhileTheGraphIsShown) {
   history.setView(16, 1);
   graph.redraw();
   EXPECT_EQ(graph.surface(), graph.background());
+}
+
+}  // namespace
+}  // namespace voltaro::history
+
+namespace voltaro::history {
+namespace {
+
+TEST(GraphLine, WholePixelColumnsBlendLikeTheAntialiasedLine) {
+  const QImage base = makeGraphBackground();
+  const LineStyle style{QColor(0x50, 0x17, 0x08), 1.0, 0.5};
+  QImage direct = base.copy();
+  QImage painted = base.copy();
+  {
+    QPainter painter(&direct);
+    drawGraphLine(painter, {columnX(100), fillTopY(250)}, {columnX(100), kFillBottomY}, style);
+  }
+  {
+    QPainter painter(&painted);
+    painter.setClipRect(QRect(0, 0, 800, 434));  // a clip leaves it to the painter's lines
+    drawGraphLine(painter, {columnX(100), fillTopY(250)}, {columnX(100), kFillBottomY}, style);
+  }
+  for (int y = 160; y < 420; ++y) {
+    for (int x = 138; x <= 142; ++x) {
+      ASSERT_LE(channelDistance(direct.pixel(x, y), painted.pixel(x, y)), 1) << x << "," << y;
+    }
+  }
+  EXPECT_NE(direct.pixel(140, 200), base.pixel(140, 200));  // column 100 is x 140
+  EXPECT_EQ(direct.pixel(139, 200), base.pixel(139, 200));
+  EXPECT_EQ(direct.pixel(140, 167), base.pixel(140, 167));  // top at 418 - 250 = 168
+  EXPECT_NE(direct.pixel(140, 168), base.pixel(140, 168));
+  EXPECT_EQ(direct.pixel(140, 414), base.pixel(140, 414));  // ends above 414
 }
 
 }  // namespace
