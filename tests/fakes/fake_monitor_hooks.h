@@ -26,7 +26,12 @@ class FakeMonitorHooks : public monitor::MonitorHooks {
     return adviceToShow;
   }
   void resetWearFigures() override { ++wearResets; }
-  bool calibrationRunning() override { return calibrating; }
+  bool calibrationRunning() override {
+    if (calibrationAnswers.empty()) return calibrating;
+    const bool answer = calibrationAnswers.front();
+    calibrationAnswers.erase(calibrationAnswers.begin());
+    return answer;
+  }
   std::optional<DayTime> fastDischargeStart() override { return fastDischarge; }
   void writeDischargeLogRecord() override { ++logRecords; }
   void writeCalibrationClosingRecord() override { ++calibrationClosings; }
@@ -54,6 +59,7 @@ class FakeMonitorHooks : public monitor::MonitorHooks {
   // Answers.
   bool adviceToShow = false;
   bool calibrating = false;
+  std::vector<bool> calibrationAnswers;  // answered first, in order, then `calibrating`
   std::optional<DayTime> fastDischarge;
   bool gadgetReady = true;
   bool calibratePage = false;

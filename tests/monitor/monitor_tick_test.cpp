@@ -182,5 +182,36 @@ TEST(MonitorTick, AdviceOnceAtTickThirtyFiveUntilReArmed) {
   EXPECT_EQ(rig.hooks.adviceEvaluations, 2);
 }
 
+TEST(MonitorTick, AGadgetOptionChangeRedrawsOnce) {
+  MonitorRig rig;
+  rig.start();
+  rig.runToTick(3);
+  EXPECT_EQ(rig.hooks.gadgetRefreshes, 0);
+  rig.sys.settings.Style3DGadget = 0;
+  rig.runToTick(5);
+  EXPECT_EQ(rig.hooks.gadgetRefreshes, 1);
+  rig.sys.settings.ShowBatteryGadget = 0;  // takes effect with the next change
+  rig.sys.settings.GadgetShowCapacity = 0;
+  rig.runToTick(6);
+  EXPECT_EQ(rig.hooks.gadgetRefreshes, 1);
+  EXPECT_EQ(rig.hooks.gadgetHides, 1);
+  EXPECT_EQ(rig.hooks.gaugeDraws, 3);
+}
+
+TEST(MonitorTick, CalibrationEndingAtFullChargeReadsTheInformationAgain) {
+  for (const std::uint32_t capacity : {45000u, 44000u}) {
+    MonitorRig rig;
+    rig.sys.settings.CalibrationLog = 1;
+    rig.driver.battery(1).status = {platform::kPowerOnLine, capacity, 12600, 0};
+    rig.start();
+    // Running when the tick begins, ended by the reading of that tick.
+    rig.hooks.calibrationAnswers = {true};
+    rig.runToTick(1);
+    const bool full = capacity == 45000u;
+    EXPECT_EQ(rig.sys.batteryHooks.partialHealthLoads, full ? 1 : 0) << capacity;
+    EXPECT_EQ(rig.hooks.calibrationClosings, full ? 1 : 0) << capacity;
+  }
+}
+
 }  // namespace
 }  // namespace voltaro::monitor
