@@ -3,6 +3,9 @@
 #include "commands.h"
 
 #include "info_command.h"
+#ifdef VOLTARO_HAVE_GRAPH
+#include "graph_command.h"
+#endif
 #include "simulate_command.h"
 #include "watch_command.h"
 
@@ -14,6 +17,9 @@ const Command kCommands[] = {
     {"info", runInfoCommand, infoUsage},
     {"watch", runWatchCommand, watchUsage},
     {"simulate", runSimulateCommand, simulateUsage},
+#ifdef VOLTARO_HAVE_GRAPH
+    {"graph", runGraphCommand, graphUsage},
+#endif
 };
 
 }  // namespace

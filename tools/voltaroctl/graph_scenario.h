@@ -1,0 +1,20 @@
+// The history that the monitoring cycle records while a scenario of the
+// simulated battery runs on virtual time, for `voltaroctl graph --scenario`.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "history/charge_history.h"
+#include "history/graph_drawing.h"
+
+namespace voltaro::tools {
+
+// Runs the scenario text for `hours` of virtual time with the monitor
+// recording into `history`, and leaves the battery's figures at the end in
+// `readings`. Returns an error text naming the problem, or nullopt.
+std::optional<std::string> recordScenarioHistory(std::string text, double hours,
+                                                 history::ChargeHistory& history,
+                                                 history::GraphReadings& readings);
+
+}  // namespace voltaro::tools
