@@ -21,7 +21,8 @@ namespace voltaro::history {
 
 class Graph : public GraphPort {
  public:
-  // True while the Graph page and the main window are both visible.
+  // True while the Graph page and the main window are both visible. An empty
+  // function counts as always visible (tools that draw without a window).
   using Visibility = std::function<bool()>;
 
   Graph(const ChargeHistory& history, const settings::AppSettings& settings,
