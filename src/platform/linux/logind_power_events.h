@@ -32,7 +32,7 @@ class LogindPowerEvents : public QObject, public PowerEvents {
 
   bool holdsInhibitor() const { return inhibitor_.isValid(); }
 
- private slots:
+ private Q_SLOTS:
   void prepareForSleep(bool sleeping);
 
  private:
