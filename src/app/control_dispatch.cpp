@@ -1,0 +1,313 @@
+// The commands of the skinned controls and the keys of the main window.
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "alerts/sounds.h"
+#include "app/calibrate_steps.h"
+#include "app/main_window.h"
+#include "app/switch_table.h"
+#include "common/scramble.h"
+#include "engine/engine.h"
+
+namespace voltaro::app {
+
+namespace {
+using alerts::AlertColumn;
+using alerts::CriticalPowerAction;
+
+void openWeb(engine::Engine& e, const char* page) {
+  e.services().shell.openFile("http://" + webHost() + page);
+}
+
+// The fast-discharge parameters: refused while a fast discharge runs or out
+// of range, with the refusal sound.
+void stepParameter(engine::Engine& e, std::uint8_t& field, int step, int low, int high,
+                   const char* caption) {
+  const auto next = stepWithin(field, step, low, high);
+  if (!next) {
+    alerts::playRefusal(e.services().audio, e.settings());
+    return;
+  }
+  field = *next;
+  e.texts().set(view::Page::Calibrate, caption, std::to_string(field));
+}
+
+void stepBrightness(engine::Engine& e, bool up) {
+  auto& b = e.brightness();
+  auto& level = e.settings().FastDischargeBrightnessLevel;
+  if (!b.available()) {
+    alerts::playRefusal(e.services().audio, e.settings());
+    return;
+  }
+  if (level == alerts::kNoBrightnessLevel) return;
+  const auto next = up ? b.nextLevel(level) : b.previousLevel(level);
+  if (!next) return;
+  level = *next;
+  e.texts().set(view::Page::Calibrate, "Brightness Level", std::to_string(level));
+}
+
+void setDuration(engine::Engine& e, std::int32_t minutes) {
+  e.settings().FastDischargeMinutes = minutes;
+  e.texts().set(view::Page::Calibrate, "Duration", std::to_string(minutes));
+  e.texts().set(view::Page::Calibrate, "Time Left", std::to_string(minutes));
+}
+
+bool runCalibrateControl(engine::Engine& e, int number) {
+  auto& s = e.settings();
+  switch (number) {
+    case 65:
+      e.healthCommands().loadCommand();
+      return true;
+    case 66:
+      e.healthCommands().saveCommand();
+      return true;
+    case 67:
+      e.healthCommands().resetCommand();
+      return true;
+    case 69:
+      setDuration(e, durationDown(s.FastDischargeMinutes));
+      return true;
+    case 70:
+      setDuration(e, durationUp(s.FastDischargeMinutes));
+      return true;
+    case 72:
+      stepParameter(e, s.FastDischargeCpuThreads, -1, 1, 4, "Add CPU Load");
+      return true;
+    case 73:
+      stepParameter(e, s.FastDischargeCpuThreads, 1, 1, 4, "Add CPU Load");
+      return true;
+    case 75:
+      stepBrightness(e, false);
+      return true;
+    case 76:
+      stepBrightness(e, true);
+      return true;
+    case 78:
+      stepParameter(e, s.FastDischargeDiscPercent, -1, 1, 100, "Disc Activity");
+      return true;
+    case 79:
+      stepParameter(e, s.FastDischargeDiscPercent, 1, 1, 100, "Disc Activity");
+      return true;
+    case 90:
+      e.services().shell.openFile("powercfg.cpl");
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool runAlertsControl(engine::Engine& e, int number, bool shift) {
+  auto& page = e.alertsPage();
+  switch (number) {
+    case 36:
+      page.toggleEnabled(AlertColumn::Warning);
+      return true;
+    case 37:
+      page.toggleMinutes(AlertColumn::Warning);
+      return true;
+    case 38:
+      page.levelMinus(AlertColumn::Warning, shift);
+      return true;
+    case 39:
+      page.levelPlus(AlertColumn::Warning, shift);
+      return true;
+    case 40:
+      page.toggleMuteSpeakers();
+      return true;
+    case 41:
+      page.toggleDisableAero();
+      return true;
+    case 42:
+      page.browseLaunchProgram();
+      return true;
+    case 43:
+      page.toggleLaunchProgram();
+      return true;
+    case 44:
+      page.toggleAdjustBrightness();
+      return true;
+    case 45:
+      page.brightnessMinus();
+      return true;
+    case 46:
+      page.brightnessPlus();
+      return true;
+    case 47:
+      page.testBrightness();
+      return true;
+    case 48:
+      page.toggleEnabled(AlertColumn::Critical);
+      return true;
+    case 49:
+      page.toggleMinutes(AlertColumn::Critical);
+      return true;
+    case 50:
+      page.levelMinus(AlertColumn::Critical, shift);
+      return true;
+    case 51:
+      page.levelPlus(AlertColumn::Critical, shift);
+      return true;
+    case 52:
+      page.toggleCriticalAction(CriticalPowerAction::MonitorOff);
+      return true;
+    case 53:
+      page.toggleCriticalAction(CriticalPowerAction::SystemStandby);
+      return true;
+    case 54:
+      page.toggleCriticalAction(CriticalPowerAction::SystemHibernate);
+      return true;
+    case 55:
+      page.toggleForceStandby();
+      return true;
+    case 56:
+      page.toggleForceHibernate();
+      return true;
+    case 57:
+      page.toggleShowMessage();
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
+  auto& s = e.settings();
+  switch (number) {
+    case 20:
+      flipSwitch(s, number);
+      w.setAutoRun(s.AutoRun != 0);
+      return true;
+    case 28:
+      e.logViewer().viewDischargeLog();
+      return true;
+    case 29:
+      e.logViewer().viewCalibrationLog();
+      return true;
+    case 30:
+      if (e.settingsKeys() != nullptr) e.settingsKeys()->askDefaultSettings();
+      return true;
+    case 31:
+      e.advice().act31();
+      return true;
+    case 64:
+      e.taskPriority().choosePriority(1);
+      return true;
+    case 87:
+      e.taskPriority().choosePriority(2);
+      return true;
+    case 88:
+      e.taskPriority().choosePriority(3);
+      return true;
+    case 89:
+      e.taskPriority().choosePriority(4);
+      return true;
+    default:
+      break;
+  }
+  if (!flipSwitch(s, number)) return false;
+  if (number == 23) w.setGadgetStayOnTop(s.BatteryOnTop != 0);
+  if (number == 33 && s.ShowBatteryGadget == 0) w.hideGadget();
+  if (number == 84 || number == 85) w.relayoutGadget();
+  if (number == 25 || number == 80 || number == 83) w.redraw();
+  return true;
+}
+
+bool runGraphControl(engine::Engine& e, int number) {
+  auto& graph = e.historyController();
+  switch (number) {
+    case 59:
+      graph.zoomIn();
+      return true;
+    case 60:
+      graph.zoomOut();
+      return true;
+    case 81:
+      graph.originBack();
+      return true;
+    case 82:
+      graph.originForward();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void openHelp(engine::Engine& e) {
+  const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
+  QString help = QDir(folder).filePath("vt_help.htm");
+  // An installed program keeps its help page with its other shared files.
+  if (!QFileInfo::exists(help)) help = QDir(folder).filePath("../share/voltaro/vt_help.htm");
+  e.services().shell.openFile(QFileInfo(help).absoluteFilePath().toStdString());
+}
+}  // namespace
+
+void MainWindow::runControl(int number, bool shift) {
+  if (auto page = pageOfButton(number)) {
+    if (*page == page_) return;
+    showPage(*page);
+    if (pageShown) pageShown(*page);
+    return;
+  }
+  if (engine_ == nullptr) return;
+  engine::Engine& e = *engine_;
+  switch (number) {
+    case 6:
+      openHelp(e);
+      return;
+    case 7:
+      e.closeRequest();
+      return;
+    case 8:
+      e.healthCommands().saveCommand();
+      return;
+    case 9:
+      hideToTray();
+      return;
+    case 10:
+      e.greenMode().toggleGreenMode();
+      drawgauge();
+      return;
+    case 13:
+      openWeb(e, "/voltaro.htm");
+      return;
+    case 14:
+      openWeb(e, "/download.htm");
+      return;
+    case 15:
+      openWeb(e, "/contact.htm");
+      return;
+    default:
+      break;
+  }
+  // The Alerts page's switches have rules of their own, so they go first;
+  // the Settings page's plain switches last.
+  const bool done = runAlertsControl(e, number, shift) || runCalibrateControl(e, number) ||
+                    runGraphControl(e, number) || runSettingsControl(e, *this, number);
+  if (done) {
+    // A switch may have changed others (the exclusive critical actions, the
+    // priority radios): every control shows its setting again.
+    redrawAllControls();
+    if (number == 59 || number == 60 || number == 81 || number == 82) redraw();
+  }
+}
+
+bool MainWindow::switchOn(int number) const {
+  if (engine_ == nullptr) return false;
+  return switchShowsOn(engine_->settings(), number);
+}
+
+void MainWindow::pressKey(char key) {
+  if (engine_ == nullptr) return;
+  const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+  if (upper == 'A') engine_->advice().act31();
+  if (upper == 'G' || upper == 'S' || upper == 'H' || upper == 'D') {
+    engine_->powerKeys().handleKey(upper);
+    drawgauge();
+  }
+  if (engine_->settingsKeys() != nullptr) engine_->settingsKeys()->pressKey(upper);
+}
+
+}  // namespace voltaro::app

@@ -1,0 +1,114 @@
+// The program entry: one copy per user, the engine on the Linux services (or
+// a simulated battery with VOLTARO_SIMULATE=FILE), the main window, the
+// dialogs and the tray icon, then the event loop.
+#include <QApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+#include "alerts/sounds.h"
+#include "app/main_window.h"
+#include "app/program_services.h"
+#include "common/scramble.h"
+#include "engine/engine.h"
+#include "ui/autostart_entry.h"
+#include "ui/dialog_windows.h"
+#include "ui/qt_ports.h"
+#include "ui/qt_tray.h"
+#include "ui/single_instance.h"
+
+using namespace voltaro;
+
+namespace {
+// The start-up timer: 11 ticks at 3 s, then ticks at 30 s until the 40th,
+// each making the tray icon visible again in case the tray was recreated.
+void startTrayKeeper(ui::QtTray& tray, QObject* owner) {
+  auto* timer = new QTimer(owner);
+  auto* count = new int(0);
+  timer->setInterval(3000);
+  QObject::connect(timer, &QTimer::timeout, owner, [timer, count, &tray] {
+    const int before = (*count)++;
+    if (*count >= 40) {
+      timer->stop();
+      timer->deleteLater();
+      delete count;
+      return;
+    }
+    if (before == 10) timer->setInterval(30000);
+    tray.makeVisible();
+  });
+  timer->start();
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The skin is drawn in pixels; a 1.25 screen keeps it at its size, sharp.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
+  QApplication application(argc, argv);
+  const QString title = QString::fromStdString(productTitle());
+  application.setApplicationName(title);
+  application.setApplicationDisplayName(title);
+  application.setQuitOnLastWindowClosed(false);
+
+  ui::SingleInstance guard(title);
+  if (!guard.acquire()) return 0;
+
+  app::ProgramServices platform;
+  if (!platform.scenarioError().empty()) {
+    std::fprintf(stderr, "voltaro: scenario: %s\n", platform.scenarioError().c_str());
+    return 2;
+  }
+  const double dpi =
+      application.primaryScreen() ? application.primaryScreen()->logicalDotsPerInch() : 96.0;
+  ui::QtTray tray;
+  ui::QtErrorReport errors;
+  ui::QtErrorBox errorBox;
+  app::MainWindow window(dpi);
+  ui::ConfirmationWindow confirmation;
+  ui::AdviceWindow advice;
+  ui::QtFileDialogs fileDialogs(&window);
+  engine::Engine engine(platform.services(),
+                        engine::PresentationPorts{tray, window, errors, errorBox, confirmation,
+                                                  advice, fileDialogs, window, window});
+  platform.onAcPowerHint = [&engine] { return engine.live().onPower; };
+
+  auto click = [&engine] {
+    alerts::playClip(engine.services().audio, engine.settings(), platform::Clip::Click);
+  };
+  window.clickSound = click;
+  for (ui::SkinnedDialog* dialog :
+       {static_cast<ui::SkinnedDialog*>(&confirmation), static_cast<ui::SkinnedDialog*>(&advice)}) {
+    dialog->buttonPressed = click;
+    dialog->mainWindowVisible = [&window] { return window.isVisible(); };
+    dialog->mainWindowFrame = [&window] { return window.frameGeometry(); };
+  }
+  confirmation.answeredYes = [&engine] { engine.dialog().answerYes(); };
+  confirmation.answeredNo = [&engine] { engine.dialog().answerNo(); };
+  ui::AutostartEntry autostart(ui::AutostartEntry::defaultFolder(),
+                               QCoreApplication::applicationFilePath());
+  window.autoRunChanged = [&autostart](bool on) { autostart.setAutoRun(on); };
+  window.attach(engine);
+
+  tray.setHint(productTitle());
+  tray.setIcon(14);
+  const int status = engine.formCreate();
+  if (status != 0) return status;
+  QMenu menu;
+  menu.addAction("Show", &window, [&window] { window.showFromTray(); });
+  menu.addSeparator();
+  menu.addAction("Exit", &window, [&engine] { engine.closeRequest(); });
+  tray.setMenu(&menu);
+  tray.makeVisible();
+  QObject::connect(&tray, &ui::QtTray::doubleClicked, &window,
+                   [&window] { window.showFromTray(); });
+  QObject::connect(&guard, &ui::SingleInstance::activationRequested, &window,
+                   [&window] { window.showFromTray(); });
+  startTrayKeeper(tray, &window);
+
+  if (engine.firstRun()) window.showFromTray();
+  engine.enableMonitoring();
+  const int result = QApplication::exec();
+  engine.formDestroy();
+  return result;
+}

@@ -1,0 +1,31 @@
+// The picture makers of the skin generator. Each returns a finished image of
+// the size the window expects.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace voltaro::artgen {
+
+// 1000 x 670: the window background.
+QImage drawBackground();
+// 360 x 90: four 90 x 90 frames of a top-bar button; `icon` names the command
+// ("save", "info", "graph", "settings", "alerts", "calibrate", "home",
+// "green", "help", "minimize", "exit"). Captions are painted by the program.
+QImage drawTopBarStrip(const QString& icon);
+// 104 x 26: four 26 x 26 frames of a round control; `kind` is "checked",
+// "notchecked", "dreapta", "stanga", "plusul" or "minusul".
+QImage drawSmallStrip(const QString& kind);
+// 49 x 111: the empty gauge, with a charging bolt when `charging`.
+QImage drawGaugeEmpty(bool charging);
+// 45 x 100: a gauge fill; `mode` is "normal", "green", "calibration" or
+// "fastdischarge".
+QImage drawGaugeFill(const QString& mode, bool charging);
+// 64 x 64 tray picture of an icon state 0..16.
+QImage drawTrayIcon(int state);
+// 24 x 54: the picture of the dialogs.
+QImage drawDialogPicture();
+// The program's icon at `size` pixels.
+QImage drawAppIcon(int size);
+
+}  // namespace voltaro::artgen
