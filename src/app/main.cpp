@@ -10,6 +10,7 @@
 #include "alerts/sounds.h"
 #include "app/main_window.h"
 #include "app/program_services.h"
+#include "app/program_start.h"
 #include "common/scramble.h"
 #include "engine/engine.h"
 #include "ui/autostart_entry.h"
@@ -92,8 +93,6 @@ int main(int argc, char** argv) {
 
   tray.setHint(productTitle());
   tray.setIcon(14);
-  const int status = engine.formCreate();
-  if (status != 0) return status;
   QMenu menu;
   menu.addAction("Show", &window, [&window] { window.showFromTray(); });
   menu.addSeparator();
@@ -106,8 +105,8 @@ int main(int argc, char** argv) {
                    [&window] { window.showFromTray(); });
   startTrayKeeper(tray, &window);
 
-  if (engine.firstRun()) window.showFromTray();
-  engine.enableMonitoring();
+  const int status = app::startProgram(engine, window);
+  if (status != 0) return status;
   const int result = QApplication::exec();
   engine.formDestroy();
   return result;

@@ -1,0 +1,199 @@
+// The Qt windows and services of src/ui: the confirmation dialog's answers
+// and layout, the single-instance guard, the autostart entry, the tray hint
+// and the file-dialog filters.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "ui/autostart_entry.h"
+#include "ui/dialog_windows.h"
+#include "ui/qt_ports.h"
+#include "ui/qt_tray.h"
+#include "ui/single_instance.h"
+
+namespace voltaro::ui {
+namespace {
+
+class QtEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "ui-test";
+    static char* argv[] = {name, nullptr};
+    application_ = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { application_.reset(); }
+
+ private:
+  std::unique_ptr<QApplication> application_;
+};
+const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+void pressEnter(QWidget& widget) {
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+  QApplication::sendEvent(&widget, &enter);
+}
+
+class ConfirmationTest : public ::testing::Test {
+ protected:
+  ConfirmationTest() {
+    window.answeredYes = [this] { answers += "Y"; };
+    window.answeredNo = [this] { answers += "N"; };
+  }
+  ConfirmationWindow window;
+  std::string answers;
+};
+
+TEST_F(ConfirmationTest, EnterInANoticeAnswersOk) {
+  window.showConfirmation({"Hints", "", "Balloon hints are ON", ""}, view::ConfirmationMode::Ok);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(window.okButton()->isVisibleTo(&window));
+  EXPECT_FALSE(window.yesButton()->isVisibleTo(&window));
+  pressEnter(window);
+  EXPECT_EQ(answers, "Y");
+  EXPECT_FALSE(window.isVisible());
+}
+
+TEST_F(ConfirmationTest, EnterInAQuestionAnswersYesAndNoAnswersNo) {
+  window.showConfirmation({"Confirmation", "", "Close Voltaro?", ""},
+                          view::ConfirmationMode::YesNo);
+  EXPECT_FALSE(window.okButton()->isVisibleTo(&window));
+  pressEnter(window);
+  window.showConfirmation({"Confirmation", "", "Close Voltaro?", ""},
+                          view::ConfirmationMode::YesNo);
+  QTest::mouseClick(window.noButton(), Qt::LeftButton);
+  EXPECT_EQ(answers, "YN");
+  // Other keys do nothing: there is no cancel key.
+  window.showConfirmation({"Confirmation", "", "Close Voltaro?", ""},
+                          view::ConfirmationMode::YesNo);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(answers, "YN");
+}
+
+TEST_F(ConfirmationTest, NarrowAndWideTextsGiveTheLimitWidthsAndButtonPlaces) {
+  window.showConfirmation({"Title", "", "", ""}, view::ConfirmationMode::YesNo);
+  EXPECT_EQ(window.width(), 300);
+  EXPECT_EQ(window.yesButton()->x(), 73);
+  EXPECT_EQ(window.noButton()->x(), 157);
+  EXPECT_EQ(window.okButton()->x(), 120);
+  window.showConfirmation({"Title", std::string(100, 'x'), "", ""}, view::ConfirmationMode::YesNo);
+  EXPECT_EQ(window.width(), 890);
+  EXPECT_EQ(window.yesButton()->x(), 368);
+  EXPECT_EQ(window.noButton()->x(), 452);
+  EXPECT_EQ(window.line(0), QString(100, 'x'));
+}
+
+TEST_F(ConfirmationTest, ButtonPressPlaysTheClick) {
+  int clicks = 0;
+  window.buttonPressed = [&clicks] { ++clicks; };
+  window.showConfirmation({"T", "", "", ""}, view::ConfirmationMode::YesNo);
+  QTest::mousePress(window.yesButton(), Qt::LeftButton);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(answers, "") << "the answer comes with the release";
+  QTest::mouseRelease(window.yesButton(), Qt::LeftButton);
+  EXPECT_EQ(answers, "Y");
+}
+
+TEST(AdviceWindowTest, FillShowsTheAnswersAndAnyKeyHides) {
+  AdviceWindow window;
+  view::AdviceContent content;
+  content.battery = "Battery 2";
+  content.answers[0] = {"Yes", {0xFC, 0x30, 0x12}};
+  content.answers[3] = {"No", {0x99, 0xA3, 0xBB}};
+  window.fill(content);
+  window.show();
+  EXPECT_EQ(window.answer(0), "Yes");
+  EXPECT_EQ(window.answer(3), "No");
+  QTest::keyClick(&window, Qt::Key_X);
+  EXPECT_FALSE(window.isVisible());
+}
+
+QString uniqueTitle() {
+  return "voltaro-test-" + QString::number(QCoreApplication::applicationPid()) + "-" +
+         QString::number(reinterpret_cast<quintptr>(&uniqueTitle) & 0xFFFF);
+}
+
+TEST(SingleInstanceTest, ASecondCopyAsksTheFirstToComeForwardAndEnds) {
+  const QString title = uniqueTitle();
+  SingleInstance first(title);
+  ASSERT_TRUE(first.acquire());
+  QSignalSpy forward(&first, &SingleInstance::activationRequested);
+  SingleInstance second(title);
+  EXPECT_FALSE(second.acquire());
+  EXPECT_TRUE(forward.wait(2000));
+  EXPECT_EQ(forward.count(), 1);
+}
+
+TEST(SingleInstanceTest, AStaleSocketFromACrashedCopyIsTakenOver) {
+  const QString title = uniqueTitle() + "-stale";
+  // A file where the socket would be, with nobody listening on it.
+  const QString path = QDir::tempPath() + "/" + SingleInstance::socketName(title);
+  {
+    QFile stale(path);
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  }
+  SingleInstance copy(title);
+  EXPECT_TRUE(copy.acquire());
+  SingleInstance another(title);
+  EXPECT_FALSE(another.acquire()) << "the new copy now answers";
+}
+
+TEST(AutostartEntryTest, OnWritesTheDesktopFileAndOffRemovesIt) {
+  QTemporaryDir config;
+  const QString folder = config.path() + "/autostart";
+  AutostartEntry entry(folder, "/opt/voltaro dir/voltaro");
+  EXPECT_EQ(entry.filePath(), folder + "/voltaro.desktop");
+  entry.setAutoRun(true);
+  ASSERT_TRUE(entry.present());
+  QFile file(entry.filePath());
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QString text = QString::fromUtf8(file.readAll());
+  EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+  EXPECT_TRUE(text.contains("Type=Application\n"));
+  EXPECT_TRUE(text.contains("Name=Voltaro\n"));
+  EXPECT_TRUE(text.contains("Exec=\"/opt/voltaro dir/voltaro\"\n"));
+  file.close();
+  entry.setAutoRun(false);
+  EXPECT_FALSE(entry.present());
+  entry.setAutoRun(false);  // removing twice is harmless
+  EXPECT_FALSE(entry.present());
+}
+
+TEST(AutostartEntryTest, DefaultFolderFollowsXdgConfigHome) {
+  qputenv("XDG_CONFIG_HOME", "/tmp/somewhere");
+  EXPECT_EQ(AutostartEntry::defaultFolder(), "/tmp/somewhere/autostart");
+  qunsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(AutostartEntry::defaultFolder(), QDir::homePath() + "/.config/autostart");
+}
+
+TEST(QtTrayTest, HintUsesLineBreaksAndTheNotificationAreasLimit) {
+  QtTray tray;
+  tray.setHint("Running on AC Power\r\nBattery is fully charged");
+  EXPECT_EQ(tray.hint(), "Running on AC Power\nBattery is fully charged");
+  tray.setHint(std::string(200, 'h'));
+  EXPECT_EQ(tray.hint().size(), 127);
+  tray.setIcon(16);
+  EXPECT_EQ(tray.picture(), 16);
+  tray.setIcon(17);
+  EXPECT_EQ(tray.picture(), 16) << "no picture beyond the table";
+  EXPECT_EQ(QtTray::picturePath(3), ":/skin/tray_03.png");
+}
+
+TEST(QtFileDialogsTest, FilterPairsBecomeQtFilters) {
+  EXPECT_EQ(QtFileDialogs::qtFilter("exe|*.exe|com|*.com|bat|*.bat|all files|*.*"),
+            "exe (*.exe);;com (*.com);;bat (*.bat);;all files (*.*)");
+  EXPECT_EQ(QtFileDialogs::qtFilter("Binary file (*.bin)|*.bin"), "Binary file (*.bin) (*.bin)");
+  EXPECT_EQ(QtFileDialogs::qtFilter(""), "");
+}
+
+}  // namespace
+}  // namespace voltaro::ui
