@@ -2,12 +2,16 @@
 // for, and the real answers under wine.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/windows/win32_folders.h"
 #include "platform/windows/win32_headers.h"
 #include "platform/windows/win32_system_times.h"
+#include "platform/windows/win32_worker_threads.h"
 
 namespace voltaro::platform::windows {
 namespace {
@@ -91,6 +95,31 @@ TEST(Win32SystemTimesTest, KernelTimeIncludesIdleAndTimesNeverGoBack) {
   EXPECT_GE(second->kernel, first->kernel);
   EXPECT_GE(second->user, first->user);
   EXPECT_GE(times.processorCount(), 1u);
+}
+
+TEST(Win32WorkerThreadsTest, ClockAgreesWithTheLibraryLocalTime) {
+  Win32WorkerThreads threads;
+  const DayTime before = localDayTime(std::chrono::system_clock::now());
+  const DayTime now = threads.now();
+  const DayTime after = localDayTime(std::chrono::system_clock::now());
+  // Within two seconds of the C library's local time, on either side.
+  EXPECT_LT(std::abs(now - before) * kSecondsPerDay, 2.0);
+  EXPECT_LT(std::abs(after - now) * kSecondsPerDay, 2.0);
+  EXPECT_GT(now, 45000.0);  // after 2023
+}
+
+TEST(Win32WorkerThreadsTest, RaiseAffectsOnlyTheCallingThread) {
+  Win32WorkerThreads threads;
+  int workerPriority = 0;
+  bool raised = false;
+  std::thread worker([&] {
+    raised = threads.raiseCurrentThreadPriority();
+    workerPriority = GetThreadPriority(GetCurrentThread());
+  });
+  worker.join();
+  EXPECT_TRUE(raised);
+  EXPECT_EQ(workerPriority, THREAD_PRIORITY_HIGHEST);
+  EXPECT_EQ(GetThreadPriority(GetCurrentThread()), THREAD_PRIORITY_NORMAL);
 }
 
 }  // namespace
