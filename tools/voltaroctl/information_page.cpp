@@ -54,11 +54,15 @@ void printSection(const char* title, std::span<const Row> rows, const view::Show
     std::string value = texts.get(row.page, row.caption);
     if (!texts.has(row.page, row.caption)) value = "0";
     // Captions on the left, values right-aligned in a column, as on the page.
-    std::string line = std::string("    ") + row.caption;
+    std::string line = "    ";
+    line += row.caption;
     line.resize(26, ' ');
     if (value.size() < kValueWidth) line.append(kValueWidth - value.size(), ' ');
     line += value;
-    if (row.unit[0] != '\0') line += std::string(" ") + row.unit;
+    if (row.unit[0] != '\0') {
+      line += ' ';
+      line += row.unit;
+    }
     out << line << "\n";
   }
 }
