@@ -173,11 +173,11 @@ void MainWindow::addUnit(PageNumber page, int x, int y, const QString& text) {
   addLabel(pagePanel(page), text, QRect(x, y - 2, 60, 22), Qt::AlignLeft, kCaptionColour);
 }
 
-void MainWindow::addHeader(PageNumber page, int x, int width, const QString& text) {
-  QWidget* band = makePanel(pagePanel(page), QRect(x - 12, 24, width + 12, 28), kHeaderBand);
+void MainWindow::addHeader(PageNumber page, int x, int width, const QString& text, int y) {
+  QWidget* band = makePanel(pagePanel(page), QRect(x - 12, y - 6, width + 12, 28), kHeaderBand);
   band->setAttribute(Qt::WA_TransparentForMouseEvents);
   band->lower();
-  addLabel(pagePanel(page), text, QRect(x, 27, width, 22), Qt::AlignLeft, QColor(120, 190, 230),
+  addLabel(pagePanel(page), text, QRect(x, y - 3, width, 22), Qt::AlignLeft, QColor(120, 190, 230),
            true);
 }
 
@@ -290,6 +290,11 @@ void MainWindow::fillCalibratePage() {
   auto& s = engine_->settings();
   auto& texts = engine_->texts();
   texts.set(view::Page::Calibrate, "Duration", std::to_string(s.FastDischargeMinutes));
+  // Before a fast discharge the time left is the whole duration; a running
+  // one writes its own.
+  if (!texts.has(view::Page::Calibrate, "Time Left")) {
+    texts.set(view::Page::Calibrate, "Time Left", std::to_string(s.FastDischargeMinutes));
+  }
   texts.set(view::Page::Calibrate, "Add CPU Load", std::to_string(s.FastDischargeCpuThreads));
   texts.set(view::Page::Calibrate, "Disc Activity", std::to_string(s.FastDischargeDiscPercent));
   auto& brightness = engine_->brightness();
@@ -346,8 +351,10 @@ void MainWindow::setAutoRun(bool on) {
   if (autoRunChanged) autoRunChanged(on);
 }
 
+// exit, not quit: quit would first ask every window to close, and the main
+// window answers a close request with the exit question.
 void MainWindow::quit() {
-  QApplication::quit();
+  QCoreApplication::exit(0);
 }
 
 void MainWindow::showFromTray() {

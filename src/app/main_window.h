@@ -102,7 +102,7 @@ class MainWindow : public QWidget,
   void addValue(PageNumber page, view::Page source, const std::string& caption, int right, int y,
                 int width = 180);
   void addUnit(PageNumber page, int x, int y, const QString& text);
-  void addHeader(PageNumber page, int x, int width, const QString& text);
+  void addHeader(PageNumber page, int x, int width, const QString& text, int y = 30);
   void bindValue(QLabel* label, view::Page source, const std::string& caption);
   void onTextChanged(view::Page page, const std::string& caption, const std::string& value);
   const QImage* stripFor(int number) const;

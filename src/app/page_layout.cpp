@@ -69,8 +69,7 @@ void MainWindow::buildPages() {
   }
   const char* gadget[] = {"Battery Capacity", "Time Remaining", "CPU Usage"};
   for (int k = 0; k < 3; ++k) addCaption(settings, 595, rowTop(k), gadget[k]);
-  addLabel(pagePanel(settings), "Task Priority", QRect(595, 253, 190, 22), Qt::AlignLeft,
-           QColor(120, 190, 230), true);
+  addHeader(settings, 595, 190, "Task Priority", rowTop(4));
   const char* priorities[] = {"Idle", "Normal", "High", "Real-time"};
   for (int k = 0; k < 4; ++k) addCaption(settings, 595, rowTop(5 + k), priorities[k]);
 
@@ -112,6 +111,19 @@ void MainWindow::buildPages() {
   QLabel* version =
       addLabel(pagePanel(home), "", QRect(32, 433, 353, 22), Qt::AlignLeft, QColor(232, 236, 244));
   bindValue(version, Page::Home, "Version");
+  // The program's picture and name on the free right half of the page.
+  auto* logo = new QLabel(pagePanel(home));
+  logo->setPixmap(QPixmap(":/skin/voltaro.png")
+                      .scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  logo->setGeometry(536, 120, 128, 128);
+  logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+  QLabel* name = addLabel(pagePanel(home), "Voltaro", QRect(420, 262, 360, 30), Qt::AlignHCenter,
+                          QColor(232, 236, 244), true);
+  QFont big = name->font();
+  big.setPixelSize(22);
+  name->setFont(big);
+  addLabel(pagePanel(home), "Battery monitor for the notification area", QRect(420, 296, 360, 22),
+           Qt::AlignHCenter, QColor(153, 153, 153));
 }
 
 }  // namespace voltaro::app

@@ -91,7 +91,13 @@ void ProgramServices::setUpSimulation(const std::string& path) {
   parts_->driver = std::move(driver);
   parts_->powerEvents = std::make_unique<platform::sim::SimPowerEvents>();
   parts_->shell = std::make_unique<platform::sim::SimShell>();
+  // A simulated panel with ten brightness steps, at 70 % on both sources.
   auto display = std::make_unique<platform::sim::SimDisplay>();
+  for (std::uint8_t level = 10; level <= 100; level = static_cast<std::uint8_t>(level + 10)) {
+    display->supportedLevels.push_back(level);
+  }
+  display->acLevel = 70;
+  display->dcLevel = 70;
   parts_->display = std::move(display);
   parts_->power = std::make_unique<platform::sim::SimPower>();
   parts_->planTool = std::make_unique<platform::sim::SimPowerPlanTool>();

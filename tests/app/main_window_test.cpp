@@ -273,6 +273,26 @@ TEST_F(MainWindowTest, StatusLineShowsTheTextAndEndsBlack) {
   EXPECT_EQ(harness.window.statusText(), "Standby");
 }
 
+TEST_F(MainWindowTest, TheExitButtonAsksAndOnlyYesEnds) {
+  harness.settings().ExitConfirmation = 1;
+  harness.click(7, 45, 45);
+  ASSERT_FALSE(harness.confirmation.shown.empty());
+  EXPECT_EQ(harness.confirmation.last().texts.line1, "Close Voltaro?");
+  harness.engine().dialog().answerNo();
+  EXPECT_FALSE(harness.engine().exited());
+  harness.click(7, 45, 45);
+  harness.engine().dialog().answerYes();
+  EXPECT_TRUE(harness.engine().exited());
+}
+
+TEST_F(MainWindowTest, WithoutConfirmationTheExitButtonEndsAtOnce) {
+  harness.settings().ExitConfirmation = 0;
+  const std::size_t asked = harness.confirmation.shown.size();
+  harness.click(7, 45, 45);
+  EXPECT_TRUE(harness.engine().exited());
+  EXPECT_EQ(harness.confirmation.shown.size(), asked);
+}
+
 TEST(FirstRun, TheFirstRunShowsTheWindowAndALaterRunDoesNot) {
   ScratchFolder documents;
   {
