@@ -50,6 +50,7 @@ struct IoCall {
   LPOVERLAPPED overlapped = nullptr;
   bool bytesReturnedGiven = false;
   bool eventWasSignalled = false;  // the record's event at the time of the call
+  Bytes outputBefore;              // what the output held when the call was made
 };
 
 struct PollCall {
@@ -195,7 +196,12 @@ class ReplayDeviceIo final : public DeviceIoSeam {
                 outSize,
                 overlapped,
                 returned != nullptr,
-                false};
+                false,
+                {}};
+    if (out != nullptr) {
+      call.outputBefore.assign(static_cast<std::uint8_t*>(out),
+                               static_cast<std::uint8_t*>(out) + outSize);
+    }
     if (overlapped && overlapped->hEvent) {
       call.eventWasSignalled = WaitForSingleObject(overlapped->hEvent, 0) == WAIT_OBJECT_0;
     }
