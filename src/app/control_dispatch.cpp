@@ -208,6 +208,9 @@ bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
       break;
   }
   if (!flipSwitch(s, number)) return false;
+  // A log switched on starts with a fresh entry time, not the one from
+  // before it was switched off.
+  if (number == 21 && s.DischargeLog != 0) e.dischargeLog().resetEntryTime();
   if (number == 23) w.setGadgetStayOnTop(s.BatteryOnTop != 0);
   if (number == 33 && s.ShowBatteryGadget == 0) w.hideGadget();
   if (number == 84 || number == 85) w.relayoutGadget();

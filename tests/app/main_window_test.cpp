@@ -60,11 +60,33 @@ TEST_F(MainWindowTest, PressInTheCornerOfASwitchDragsTheWindowInsteadOfSwitching
   EXPECT_EQ(harness.settings().ExitConfirmation, before);
   EXPECT_FALSE(harness.window.dragging()) << "the release ends the drag";
   EXPECT_TRUE(harness.audio.played.empty()) << "a drag gives no click";
+  // A corner press with a move carries the window along.
+  const QPoint start = harness.window.pos();
+  harness.pressAndRelease(24, {1, 1}, {31, 21});
+  EXPECT_EQ(harness.window.pos(), start + QPoint(30, 20));
+  EXPECT_EQ(harness.settings().ExitConfirmation, before);
   // The same switch pressed in its middle flips.
   harness.click(24);
   EXPECT_NE(harness.settings().ExitConfirmation, before);
   ASSERT_EQ(harness.audio.played.size(), 1U);
   EXPECT_EQ(harness.audio.played[0], platform::Clip::Click);
+}
+
+TEST_F(MainWindowTest, APressOnAnEmptyAreaDragsTheWindowAndRestsTheControls) {
+  harness.click(3, 45, 45);  // the Settings page
+  WindowHarness::sendMouse(harness.window.control(20), QEvent::MouseMove, {13, 13}, Qt::NoButton);
+  ASSERT_EQ(harness.window.controls().visual(20), app::Visual::Hot);
+  QWidget* panel = harness.window.pagePanel(PageNumber::Settings);
+  const QPoint start = harness.window.pos();
+  WindowHarness::sendMouse(panel, QEvent::MouseButtonPress, {400, 300}, Qt::LeftButton);
+  WindowHarness::sendMouse(panel, QEvent::MouseMove, {425, 310}, Qt::LeftButton);
+  WindowHarness::sendMouse(panel, QEvent::MouseButtonRelease, {425, 310}, Qt::NoButton);
+  EXPECT_EQ(harness.window.pos(), start + QPoint(25, 10));
+  EXPECT_EQ(harness.window.controls().visual(20), app::Visual::Resting);
+  EXPECT_FALSE(harness.window.dragging());
+  // A move without a press no longer drags.
+  WindowHarness::sendMouse(panel, QEvent::MouseMove, {500, 400}, Qt::NoButton);
+  EXPECT_EQ(harness.window.pos(), start + QPoint(25, 10));
 }
 
 TEST_F(MainWindowTest, PressMoveOffAndReleaseStillRunsTheCommand) {

@@ -57,6 +57,11 @@ void WindowHarness::pressAndRelease(int number, QPoint press, QPoint release,
   send(image, QEvent::MouseButtonRelease, release, Qt::NoButton, modifiers);
 }
 
+void WindowHarness::sendMouse(QWidget* target, QEvent::Type type, QPoint at,
+                              Qt::MouseButtons buttons) {
+  send(target, type, at, buttons, Qt::NoModifier);
+}
+
 void WindowHarness::click(int number, int x, int y) {
   pressAndRelease(number, {x, y}, {x, y});
 }

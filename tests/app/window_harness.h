@@ -3,6 +3,7 @@
 // graph and window port. A temporary Documents folder holds the data folder.
 #pragma once
 
+#include <QEvent>
 #include <filesystem>
 #include <memory>
 
@@ -51,6 +52,8 @@ class WindowHarness {
   void click(int number, int x = 13, int y = 13);
   void pressAndRelease(int number, QPoint press, QPoint release,
                        Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  // One mouse event on any widget of the window.
+  static void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons);
 
   platform::sim::VirtualRuntime runtime;
   platform::sim::SimBatteryDriver driver;
