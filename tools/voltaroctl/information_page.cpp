@@ -51,8 +51,8 @@ void printSection(const char* title, std::span<const Row> rows, const view::Show
                   std::ostream& out) {
   out << "  " << title << "\n";
   for (const Row& row : rows) {
-    std::string value = texts.get(row.page, row.caption);
-    if (!texts.has(row.page, row.caption)) value = "0";
+    const std::string value =
+        texts.has(row.page, row.caption) ? texts.get(row.page, row.caption) : std::string("0");
     // Captions on the left, values right-aligned in a column, as on the page.
     std::string line = "    ";
     line += row.caption;
