@@ -314,13 +314,16 @@ bool MainWindow::calibratePageVisible() {
 
 void MainWindow::show(const std::string& text) {
   status_->setText(QString::fromStdString(text));
-  status_->setStyleSheet(colourSheet(kStatusGrey));
+  statusColour_ = kStatusGrey;
+  status_->setStyleSheet(colourSheet(statusColour_));
+  // The caller waits for the grey to be seen.
   if (engine_ != nullptr) {
     platform::delay(engine_->services().runtime, kStatusGreyMilliseconds);
   } else {
     QApplication::processEvents();
   }
-  status_->setStyleSheet(colourSheet(Qt::black));
+  statusColour_ = Qt::black;
+  status_->setStyleSheet(colourSheet(statusColour_));
 }
 
 void MainWindow::drawAxes() {

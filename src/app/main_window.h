@@ -61,6 +61,7 @@ class MainWindow : public QWidget,
   // What a label shows, by page and caption (tests and screenshots).
   QString valueText(view::Page page, const std::string& caption) const;
   QString statusText() const;
+  QColor statusColour() const { return statusColour_; }
   const SkinControls& controls() const { return controls_; }
   SkinImage* control(int number) const;
   bool dragging() const { return dragging_; }
@@ -127,6 +128,7 @@ class MainWindow : public QWidget,
   QLabel* graphLabel_ = nullptr;
   QLabel* pageTitle_ = nullptr;
   QLabel* status_ = nullptr;
+  QColor statusColour_;
   QLabel* makerLink_ = nullptr;
   QWidget* leftColumn_ = nullptr;
   std::array<QWidget*, kPageCount> panels_{};

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "app/qt_environment.h"
 #include "app/window_harness.h"
@@ -290,9 +291,23 @@ TEST_F(MainWindowTest, KeyboardTable) {
   EXPECT_EQ(harness.confirmation.shown.size(), asked) << "other keys do nothing";
 }
 
-TEST_F(MainWindowTest, StatusLineShowsTheTextAndEndsBlack) {
+TEST_F(MainWindowTest, StatusLineIsGreyForFourHundredMillisecondsThenBlack) {
+  // A timer that fires inside the status line's wait sees the grey text.
+  std::vector<QColor> seen;
+  auto early = harness.runtime.createTimer();
+  early->setInterval(300);
+  early->setHandler([&] {
+    seen.push_back(harness.window.statusColour());
+    early->setEnabled(false);
+  });
+  early->setEnabled(true);
+  const std::uint32_t before = harness.runtime.tickCount();
   harness.window.show(std::string("Standby"));
+  EXPECT_GE(harness.runtime.tickCount() - before, 400U);
   EXPECT_EQ(harness.window.statusText(), "Standby");
+  ASSERT_EQ(seen.size(), 1U);
+  EXPECT_EQ(seen[0], QColor(147, 149, 153));
+  EXPECT_EQ(harness.window.statusColour(), QColor(Qt::black));
 }
 
 TEST_F(MainWindowTest, TheExitButtonAsksAndOnlyYesEnds) {
