@@ -58,7 +58,17 @@ Engine::Engine(const PlatformServices& services, const PresentationPorts& ports)
       greenMode_(brightness_, actions_, services.audio, services.runtime, settings_,
                  ports.statusLine, texts_, bridges_.power),
       taskPriority_(services.power, settings_, bridges_.power),
-      powerKeys_(services.planTool, dialog_, greenMode_, bridges_.power) {}
+      powerKeys_(services.planTool, dialog_, greenMode_, bridges_.power),
+      fastDischarge_({services.runtime, services.threads ? *services.threads : plainThreads_,
+                      brightness_, settings_, live_, dataFolder_, texts_, dialog_}),
+      fastDischargeOptions_(fastDischarge_, brightness_, settings_, services.audio, texts_,
+                            bridges_.fastDischarge),
+      calibration_(
+          {slots_, live_, settings_, dataFolder_, texts_, ports.errors, dialog_,
+           ports.parameters ? *ports.parameters : hiddenParameters_, health_, calibrationLog_,
+           powerPlans_,
+           services.calibrationPower ? *services.calibrationPower : unchangedCalibrationPower_}),
+      calibratePage_(calibration_, fastDischarge_, fastDischargeOptions_) {}
 
 Engine::~Engine() = default;
 
@@ -116,6 +126,7 @@ void Engine::exitProcedure() {
   if (exited_) return;
   if (monitor_.busy()) monitor_.waitidle(kExitWaitRounds);
   saveSettings();
+  fastDischarge_.shutdown();
   monitor_.stop();
   for (int i = 0; i < 2; ++i) {
     services_.runtime.processMessages();

@@ -13,9 +13,14 @@
 #include "alerts/system_actions.h"
 #include "battery/battery_access.h"
 #include "battery/battery_state.h"
+#include "calibration/calibrate_page_commands.h"
+#include "calibration/calibration.h"
 #include "dialogs/pending_dialog.h"
+#include "engine/default_services.h"
 #include "engine/engine_bridges.h"
 #include "engine/services.h"
+#include "fastdischarge/fast_discharge.h"
+#include "fastdischarge/fast_discharge_options.h"
 #include "health/battery_advice.h"
 #include "health/health_commands.h"
 #include "health/health_record.h"
@@ -91,6 +96,10 @@ class Engine {
   power::GreenMode& greenMode() { return greenMode_; }
   power::TaskPriority& taskPriority() { return taskPriority_; }
   power::PowerKeys& powerKeys() { return powerKeys_; }
+  calibration::Calibration& calibration() { return calibration_; }
+  fastdischarge::FastDischarge& fastDischarge() { return fastDischarge_; }
+  fastdischarge::FastDischargeOptions& fastDischargeOptions() { return fastDischargeOptions_; }
+  calibration::CalibratePageCommands& calibratePage() { return calibratePage_; }
   // Available after formCreate.
   settings::SettingsStore* settingsStore() { return settingsStore_.get(); }
   settings::SettingsKeys* settingsKeys() { return settingsKeys_.get(); }
@@ -110,6 +119,7 @@ class Engine {
   friend class DialogBridge;
   friend class AlertsBridge;
   friend class PowerBridge;
+  friend class FastDischargeBridge;
 
   PlatformServices services_;
   PresentationPorts ports_;
@@ -125,9 +135,10 @@ class Engine {
   std::string dataFolder_;
   bool firstRun_ = false;
   bool exited_ = false;
-  // Set from the calibration marker file by a full health read.
-  bool calibrating_ = false;
 
+  PlainWorkerThreads plainThreads_;
+  UnchangedCalibrationPower unchangedCalibrationPower_;
+  HiddenParameters hiddenParameters_;
   Bridges bridges_;
   health::DiskValueFiles valueFiles_;
 
@@ -150,6 +161,10 @@ class Engine {
   power::GreenMode greenMode_;
   power::TaskPriority taskPriority_;
   power::PowerKeys powerKeys_;
+  fastdischarge::FastDischarge fastDischarge_;
+  fastdischarge::FastDischargeOptions fastDischargeOptions_;
+  calibration::Calibration calibration_;
+  calibration::CalibratePageCommands calibratePage_;
 
   std::unique_ptr<settings::SettingsStore> settingsStore_;
   std::unique_ptr<settings::SettingsKeys> settingsKeys_;

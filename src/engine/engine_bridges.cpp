@@ -18,7 +18,20 @@ void BatteryBridge::saveChargeRate() {
 }
 
 bool BatteryBridge::calibrationRunning() {
-  return e_.calibrating_;
+  return e_.calibration_.calibrating();
+}
+
+void BatteryBridge::calibrationBatteryDischarged() {
+  e_.calibration_.calibrationBatteryDischarged();
+}
+bool BatteryBridge::calibrationCompletionMarkerExists() {
+  return e_.calibration_.calibrationCompletionMarkerExists();
+}
+void BatteryBridge::recordCompletedCalibration() {
+  e_.calibration_.recordCompletedCalibration();
+}
+void BatteryBridge::endCalibrationCompleted() {
+  e_.calibration_.endCalibrationCompleted();
 }
 
 void BatteryBridge::restoreCompositionOnAc() {
@@ -61,7 +74,11 @@ void MonitorBridge::resetWearFigures() {
   e_.health_.resetWearFigures();
 }
 bool MonitorBridge::calibrationRunning() {
-  return e_.calibrating_;
+  return e_.calibration_.calibrating();
+}
+
+std::optional<DayTime> MonitorBridge::fastDischargeStart() {
+  return e_.fastDischarge_.fastDischargeStart();
 }
 
 void MonitorBridge::writeDischargeLogRecord() {
@@ -69,13 +86,13 @@ void MonitorBridge::writeDischargeLogRecord() {
 }
 
 void MonitorBridge::writeCalibrationClosingRecord() {
-  e_.calibrationLog_.write(logs::CalibrationLogEvent::Capacity);
+  e_.calibration_.writeCapacityReport();
 }
 
 void MonitorBridge::evaluateAlerts() {
   const int slot = e_.slots_.currentSlot;
   e_.alertRules_.evaluateAlerts({.onAcPower = e_.live_.onPower,
-                                 .calibrationRunning = e_.calibrating_,
+                                 .calibrationRunning = e_.calibration_.calibrating(),
                                  .chargePercent = e_.live_.percent(slot),
                                  .remainingSeconds = e_.live_.remaining(slot)});
 }
@@ -128,10 +145,13 @@ void MonitorBridge::applyAutoRun() {
 // --- Health store ---------------------------------------------------------
 
 bool HealthBridge::calibrationRunning() {
-  return e_.calibrating_;
+  return e_.calibration_.calibrating();
 }
 void HealthBridge::setCalibrating(bool calibrating) {
-  e_.calibrating_ = calibrating;
+  e_.calibration_.setCalibrating(calibrating);
+}
+bool HealthBridge::fastDischargeRunning() {
+  return e_.fastDischarge_.fastDischargeRunning();
 }
 bool HealthBridge::greenModeOn() {
   return e_.greenMode_.greenOn();
@@ -196,6 +216,30 @@ void SettingsBridge::askConfirmation(std::uint8_t code, const view::Confirmation
 
 // --- Dialog answers -------------------------------------------------------
 
+void DialogBridge::stopFastDischarge() {
+  e_.fastDischarge_.stopFastDischarge();
+}
+void DialogBridge::requestFastDischargeStart() {
+  e_.fastDischarge_.fastDischargeCommand();
+}
+void DialogBridge::startFastDischarge() {
+  e_.fastDischarge_.startFastDischarge();
+}
+void DialogBridge::stopCalibrationWithoutMessage() {
+  e_.calibration_.stopCalibrationWithoutMessage();
+}
+void DialogBridge::askCalibrationUnplug() {
+  e_.calibration_.calstart();
+}
+void DialogBridge::startCalibrationOnBattery() {
+  e_.calibration_.instructionsStep();
+}
+void DialogBridge::beginCalibration() {
+  e_.calibration_.beginCalibration();
+}
+void DialogBridge::prepareCalibration() {
+  e_.calibration_.prepareCalibration();
+}
 bool DialogBridge::isOnExternalPower() {
   return e_.live_.onPower;
 }
@@ -233,6 +277,13 @@ void PowerBridge::waitForMonitoringIdle() {
   if (e_.monitor_.busy()) e_.monitor_.waitidle(100);
 }
 
+bool PowerBridge::fastDischargeRunning() {
+  return e_.fastDischarge_.fastDischargeRunning();
+}
+void PowerBridge::fastDischargeCommand() {
+  e_.fastDischarge_.fastDischargeCommand();
+}
+
 void PowerBridge::setGreenModeChecked(bool on) {
   e_.ports_.window.setGreenModeChecked(on);
 }
@@ -244,6 +295,12 @@ void PowerBridge::redrawPriorityRadios() {
 }
 void PowerBridge::saveSettings() {
   e_.saveSettings();
+}
+
+// --- Fast discharge -------------------------------------------------------
+
+void FastDischargeBridge::redrawControl(int number) {
+  e_.ports_.window.redrawControl(number);
 }
 
 }  // namespace voltaro::engine

@@ -10,6 +10,7 @@
 #include "alerts/alerts_hooks.h"
 #include "battery/battery_hooks.h"
 #include "dialogs/dialog_hooks.h"
+#include "fastdischarge/fast_discharge_hooks.h"
 #include "health/health_hooks.h"
 #include "history/history_hooks.h"
 #include "monitor/monitor_hooks.h"
@@ -26,6 +27,10 @@ class BatteryBridge final : public battery::BatteryHooks {
   bool loadhealth(bool full) override;
   void saveChargeRate() override;
   bool calibrationRunning() override;
+  void calibrationBatteryDischarged() override;
+  bool calibrationCompletionMarkerExists() override;
+  void recordCompletedCalibration() override;
+  void endCalibrationCompleted() override;
   void restoreCompositionOnAc() override;
   void setDischargeLogMarker(std::uint8_t level) override;
   void clearAdviceShown() override;
@@ -46,6 +51,7 @@ class MonitorBridge final : public monitor::MonitorHooks {
   bool evaladvice() override;
   void resetWearFigures() override;
   bool calibrationRunning() override;
+  std::optional<DayTime> fastDischargeStart() override;
   void writeDischargeLogRecord() override;
   void writeCalibrationClosingRecord() override;
   void evaluateAlerts() override;
@@ -73,6 +79,7 @@ class HealthBridge final : public health::HealthHooks {
   explicit HealthBridge(Engine& e) : e_(e) {}
   bool calibrationRunning() override;
   void setCalibrating(bool calibrating) override;
+  bool fastDischargeRunning() override;
   bool greenModeOn() override;
   void askConfirmation(dialogs::DialogCode code, const view::ConfirmationTexts& texts,
                        view::ConfirmationMode mode) override;
@@ -114,6 +121,14 @@ class SettingsBridge final : public settings::SettingsHooks {
 class DialogBridge final : public dialogs::DialogHooks {
  public:
   explicit DialogBridge(Engine& e) : e_(e) {}
+  void stopFastDischarge() override;
+  void requestFastDischargeStart() override;
+  void startFastDischarge() override;
+  void stopCalibrationWithoutMessage() override;
+  void askCalibrationUnplug() override;
+  void startCalibrationOnBattery() override;
+  void beginCalibration() override;
+  void prepareCalibration() override;
   bool isOnExternalPower() override;
   void exitProcedure() override;
   void applyDefaultSettings() override;
@@ -139,10 +154,21 @@ class PowerBridge final : public power::PowerHooks {
   void rebuildPowerPlanMenu(const std::vector<power::PowerPlanEntry>& plans) override;
   void enablePowerPlanMenu(bool enabled) override;
   void waitForMonitoringIdle() override;
+  bool fastDischargeRunning() override;
+  void fastDischargeCommand() override;
   void setGreenModeChecked(bool on) override;
   void checkPriorityItem(int taskPriority) override;
   void redrawPriorityRadios() override;
   void saveSettings() override;
+
+ private:
+  Engine& e_;
+};
+
+class FastDischargeBridge final : public fastdischarge::FastDischargeHooks {
+ public:
+  explicit FastDischargeBridge(Engine& e) : e_(e) {}
+  void redrawControl(int number) override;
 
  private:
   Engine& e_;
@@ -159,7 +185,8 @@ class Bridges {
         settings(e),
         dialogs(e),
         alerts(e),
-        power(e) {}
+        power(e),
+        fastDischarge(e) {}
   BatteryBridge battery;
   MonitorBridge monitor;
   HealthBridge health;
@@ -168,6 +195,7 @@ class Bridges {
   DialogBridge dialogs;
   AlertsBridge alerts;
   PowerBridge power;
+  FastDischargeBridge fastDischarge;
 };
 
 }  // namespace voltaro::engine

@@ -13,13 +13,18 @@ class PowerPlanTool;
 class Runtime;
 class Shell;
 class SystemTimes;
+class WorkerThreads;
 }  // namespace voltaro::platform
+namespace voltaro::calibration {
+class CalibrationPower;
+}
 namespace voltaro::view {
 class AdvicePort;
 class ConfirmationPort;
 class ErrorBox;
 class ErrorReport;
 class FileDialogPort;
+class ParametersPort;
 class StatusLine;
 class TrayPort;
 }  // namespace voltaro::view
@@ -42,6 +47,9 @@ struct PlatformServices {
   platform::Power& power;
   platform::PowerPlanTool& planTool;
   platform::Shell& shell;
+  // Optional: nullptr takes the engine's portable stand-in.
+  platform::WorkerThreads* threads = nullptr;
+  calibration::CalibrationPower* calibrationPower = nullptr;
 };
 
 struct PresentationPorts {
@@ -54,6 +62,8 @@ struct PresentationPorts {
   view::FileDialogPort& fileDialogs;
   history::GraphPort& graph;
   WindowPort& window;
+  // Optional: nullptr shows the parameters dialog to nobody.
+  view::ParametersPort* parameters = nullptr;
 };
 
 }  // namespace voltaro::engine

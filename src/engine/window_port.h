@@ -39,6 +39,8 @@ class WindowPort {
   // Main window.
   virtual bool calibratePageVisible() { return false; }
   virtual void redrawSettingsPages() {}
+  // Redraws the skinned control with this number (1..90).
+  virtual void redrawControl(int /*number*/) {}
   virtual void redrawPriorityRadios() {}
   virtual void drawgauge() {}
   virtual void showAdviceWindow() {}

@@ -139,6 +139,20 @@ TEST_F(EngineTest, PlugAndUnplugRaiseOneNoticeEach) {
   EXPECT_EQ(balloonsSaying(h.tray, "Battery is charging"), 1);
 }
 
+TEST_F(EngineTest, CalibrateAndFastDischargeKeysAskTheirFirstQuestions) {
+  EngineHarness h(documents.path());
+  h.driver.battery(1).status = {platform::kPowerOnLine, 45000, 12600, 0};
+  ASSERT_EQ(h.create(), 0);
+  h.startAndRun(5);
+  ASSERT_TRUE(h.engine().calibratePage().handleKey('c'));
+  ASSERT_EQ(h.confirmation.shown.size(), 1u);
+  EXPECT_FALSE(h.engine().calibration().calibrating()) << "a question comes first";
+  ASSERT_TRUE(h.engine().calibratePage().handleKey('D'));
+  ASSERT_EQ(h.confirmation.shown.size(), 2u);
+  EXPECT_FALSE(h.engine().fastDischarge().fastDischargeRunning());
+  EXPECT_FALSE(h.engine().calibratePage().handleKey('x'));
+}
+
 TEST_F(EngineTest, NoDocumentsFolderEndsTheStartWithTheFirstError) {
   EngineHarness h(documents.path());
   h.folders.documents.reset();
