@@ -124,7 +124,10 @@ TEST(GraphJpeg, LibraryErrorsReturnInsteadOfEndingTheProgram) {
 class ScreenshotTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = fs::temp_directory_path() / "voltaro_screenshot_test";
+    // ctest runs the cases of this suite at the same time: one folder each.
+    folder = fs::temp_directory_path() /
+             (std::string("voltaro_screenshot_test_") +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(folder);
     fs::create_directories(folder);
     surface = makeGraphBackground();
