@@ -2,6 +2,7 @@
 // source file in CMakeLists.txt).
 #include "commands.h"
 
+#include "calibration_sim.h"
 #include "info_command.h"
 #ifdef VOLTARO_HAVE_GRAPH
 #include "graph_command.h"
@@ -17,6 +18,8 @@ const Command kCommands[] = {
     {"info", runInfoCommand, infoUsage},
     {"watch", runWatchCommand, watchUsage},
     {"simulate", runSimulateCommand, simulateUsage},
+    {"calibrate-sim", runCalibrateSimCommand, calibrateSimUsage},
+    {"fast-discharge-sim", runFastDischargeSimCommand, fastDischargeSimUsage},
 #ifdef VOLTARO_HAVE_GRAPH
     {"graph", runGraphCommand, graphUsage},
 #endif
