@@ -6,7 +6,6 @@
 #include <QUrl>
 
 #include "alerts/sounds.h"
-#include "app/calibrate_steps.h"
 #include "app/main_window.h"
 #include "app/switch_table.h"
 #include "common/scramble.h"
@@ -22,41 +21,9 @@ void openWeb(engine::Engine& e, const char* page) {
   e.services().shell.openFile("http://" + webHost() + page);
 }
 
-// The fast-discharge parameters: refused while a fast discharge runs or out
-// of range, with the refusal sound.
-void stepParameter(engine::Engine& e, std::uint8_t& field, int step, int low, int high,
-                   const char* caption) {
-  const auto next = stepWithin(field, step, low, high);
-  if (!next) {
-    alerts::playRefusal(e.services().audio, e.settings());
-    return;
-  }
-  field = *next;
-  e.texts().set(view::Page::Calibrate, caption, std::to_string(field));
-}
-
-void stepBrightness(engine::Engine& e, bool up) {
-  auto& b = e.brightness();
-  auto& level = e.settings().FastDischargeBrightnessLevel;
-  if (!b.available()) {
-    alerts::playRefusal(e.services().audio, e.settings());
-    return;
-  }
-  if (level == alerts::kNoBrightnessLevel) return;
-  const auto next = up ? b.nextLevel(level) : b.previousLevel(level);
-  if (!next) return;
-  level = *next;
-  e.texts().set(view::Page::Calibrate, "Brightness Level", std::to_string(level));
-}
-
-void setDuration(engine::Engine& e, std::int32_t minutes) {
-  e.settings().FastDischargeMinutes = minutes;
-  e.texts().set(view::Page::Calibrate, "Duration", std::to_string(minutes));
-  e.texts().set(view::Page::Calibrate, "Time Left", std::to_string(minutes));
-}
-
 bool runCalibrateControl(engine::Engine& e, int number) {
-  auto& s = e.settings();
+  // Calibration, fast discharge and its options (58, 68..79).
+  if (e.calibratePage().handleControl(number)) return true;
   switch (number) {
     case 65:
       e.healthCommands().loadCommand();
@@ -66,30 +33,6 @@ bool runCalibrateControl(engine::Engine& e, int number) {
       return true;
     case 67:
       e.healthCommands().resetCommand();
-      return true;
-    case 69:
-      setDuration(e, durationDown(s.FastDischargeMinutes));
-      return true;
-    case 70:
-      setDuration(e, durationUp(s.FastDischargeMinutes));
-      return true;
-    case 72:
-      stepParameter(e, s.FastDischargeCpuThreads, -1, 1, 4, "Add CPU Load");
-      return true;
-    case 73:
-      stepParameter(e, s.FastDischargeCpuThreads, 1, 1, 4, "Add CPU Load");
-      return true;
-    case 75:
-      stepBrightness(e, false);
-      return true;
-    case 76:
-      stepBrightness(e, true);
-      return true;
-    case 78:
-      stepParameter(e, s.FastDischargeDiscPercent, -1, 1, 100, "Disc Activity");
-      return true;
-    case 79:
-      stepParameter(e, s.FastDischargeDiscPercent, 1, 1, 100, "Disc Activity");
       return true;
     case 90:
       e.services().shell.openFile("powercfg.cpl");
@@ -306,6 +249,7 @@ void MainWindow::pressKey(char key) {
   if (engine_ == nullptr) return;
   const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
   if (upper == 'A') engine_->advice().act31();
+  if (upper == 'C') engine_->calibratePage().handleKey(upper);
   if (upper == 'G' || upper == 'S' || upper == 'H' || upper == 'D') {
     engine_->powerKeys().handleKey(upper);
     drawgauge();

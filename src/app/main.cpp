@@ -68,10 +68,11 @@ int main(int argc, char** argv) {
   app::MainWindow window(dpi);
   ui::ConfirmationWindow confirmation;
   ui::AdviceWindow advice;
+  ui::ParametersWindow parameters;
   ui::QtFileDialogs fileDialogs(&window);
-  engine::Engine engine(platform.services(),
-                        engine::PresentationPorts{tray, window, errors, errorBox, confirmation,
-                                                  advice, fileDialogs, window, window});
+  engine::Engine engine(platform.services(), engine::PresentationPorts{
+                                                 tray, window, errors, errorBox, confirmation,
+                                                 advice, fileDialogs, window, window, &parameters});
   platform.onAcPowerHint = [&engine] { return engine.live().onPower; };
 
   auto click = [&engine] {
@@ -79,13 +80,16 @@ int main(int argc, char** argv) {
   };
   window.clickSound = click;
   for (ui::SkinnedDialog* dialog :
-       {static_cast<ui::SkinnedDialog*>(&confirmation), static_cast<ui::SkinnedDialog*>(&advice)}) {
+       {static_cast<ui::SkinnedDialog*>(&confirmation), static_cast<ui::SkinnedDialog*>(&advice),
+        static_cast<ui::SkinnedDialog*>(&parameters)}) {
     dialog->buttonPressed = click;
     dialog->mainWindowVisible = [&window] { return window.isVisible(); };
     dialog->mainWindowFrame = [&window] { return window.frameGeometry(); };
   }
   confirmation.answeredYes = [&engine] { engine.dialog().answerYes(); };
   confirmation.answeredNo = [&engine] { engine.dialog().answerNo(); };
+  parameters.answeredYes = [&engine] { engine.calibration().parametersYes(); };
+  parameters.answeredNo = [&engine] { engine.calibration().parametersNo(); };
   ui::AutostartEntry autostart(ui::AutostartEntry::defaultFolder(),
                                QCoreApplication::applicationFilePath());
   window.autoRunChanged = [&autostart](bool on) { autostart.setAutoRun(on); };

@@ -251,6 +251,10 @@ void MainWindow::redrawAllControls() {
 void MainWindow::redrawSettingsPages() {
   redrawAllControls();
 }
+void MainWindow::redrawControl(int number) {
+  drawControl(number);
+}
+
 void MainWindow::redrawPriorityRadios() {
   for (int number : {64, 87, 88, 89}) drawControl(number);
 }
@@ -287,25 +291,7 @@ void MainWindow::showPage(PageNumber page) {
 }
 
 void MainWindow::fillCalibratePage() {
-  auto& s = engine_->settings();
-  auto& texts = engine_->texts();
-  texts.set(view::Page::Calibrate, "Duration", std::to_string(s.FastDischargeMinutes));
-  // Before a fast discharge the time left is the whole duration; a running
-  // one writes its own.
-  if (!texts.has(view::Page::Calibrate, "Time Left")) {
-    texts.set(view::Page::Calibrate, "Time Left", std::to_string(s.FastDischargeMinutes));
-  }
-  texts.set(view::Page::Calibrate, "Add CPU Load", std::to_string(s.FastDischargeCpuThreads));
-  texts.set(view::Page::Calibrate, "Disc Activity", std::to_string(s.FastDischargeDiscPercent));
-  auto& brightness = engine_->brightness();
-  if (!brightness.available()) {
-    texts.set(view::Page::Calibrate, "Brightness Level", "None");
-    return;
-  }
-  if (s.FastDischargeBrightnessLevel == 255)
-    s.FastDischargeBrightnessLevel = brightness.levels().back();
-  texts.set(view::Page::Calibrate, "Brightness Level",
-            std::to_string(s.FastDischargeBrightnessLevel));
+  engine_->fastDischargeOptions().showCaptions();
 }
 
 bool MainWindow::calibratePageVisible() {
@@ -344,8 +330,9 @@ void MainWindow::drawgauge() {
   const float percent = live.percent(slots.currentSlot);
   const int level = std::min(static_cast<int>(std::lround(percent)), 100);
   const bool chargingCase = live.onPower && live.charging && level < 100;
-  const bool calibrating = engine_->texts().get(view::Page::Calibrate, "Calibration") == "On";
-  const GaugeMode mode = gaugeMode(false, calibrating, engine_->greenMode().greenOn());
+  const GaugeMode mode =
+      gaugeMode(engine_->fastDischarge().fastDischargeRunning(),
+                engine_->calibration().calibrating(), engine_->greenMode().greenOn());
   drawGauge(gauge_, gaugePictures_, level, chargingCase, mode);
   gaugeLabel_->setPixmap(QPixmap::fromImage(gauge_));
 }

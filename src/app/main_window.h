@@ -80,6 +80,7 @@ class MainWindow : public QWidget,
   // engine::WindowPort
   bool calibratePageVisible() override;
   void redrawSettingsPages() override;
+  void redrawControl(int number) override;
   void redrawPriorityRadios() override;
   void drawgauge() override;
   void setAutoRun(bool on) override;

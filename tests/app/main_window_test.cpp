@@ -195,6 +195,16 @@ TEST_F(MainWindowTest, EachPageControlChangesItsSettingOrCallsItsOperation) {
       {66, [](WindowHarness& h) { return std::to_string(h.fileDialogs.saveRequests.size()); }},
       {65, [](WindowHarness& h) { return std::to_string(h.fileDialogs.openRequests.size()); }},
       {67, asked},
+      {58,
+       [](WindowHarness& h) {
+         return std::to_string(h.confirmation.shown.size() + h.parameters.fills.size());
+       }},
+      {68, [](WindowHarness& h) { return std::to_string(h.confirmation.shown.size()); }},
+      {71, s(&S::FastDischargeCpuLoad)},
+      {74, s(&S::FastDischargeBrightness)},
+      {77, s(&S::FastDischargeDiscActivity)},
+      {76, s(&S::FastDischargeBrightnessLevel)},
+      {75, s(&S::FastDischargeBrightnessLevel)},
       {70, [](WindowHarness& h) { return std::to_string(h.settings().FastDischargeMinutes); }},
       {69, [](WindowHarness& h) { return std::to_string(h.settings().FastDischargeMinutes); }},
       {73, s(&S::FastDischargeCpuThreads)},
@@ -218,6 +228,7 @@ TEST_F(MainWindowTest, EachPageControlChangesItsSettingOrCallsItsOperation) {
   harness.settings().WarnBrightnessLevel = 60;
   harness.settings().FastDischargeCpuThreads = 2;
   harness.settings().FastDischargeDiscPercent = 50;
+  harness.settings().FastDischargeBrightnessLevel = 60;
   for (const ControlCase& c : cases) {
     SCOPED_TRACE("control " + std::to_string(c.control));
     const std::string before = c.observe(harness);
@@ -285,6 +296,15 @@ TEST_F(MainWindowTest, KeyboardTable) {
   EXPECT_EQ(harness.confirmation.last().texts.title, "Standby");
   type(harness.window, 'h');
   EXPECT_EQ(harness.confirmation.last().texts.title, "Hibernate");
+
+  // "C" and "D" start the calibration's and the fast discharge's questions.
+  const std::size_t beforeCalibration =
+      harness.confirmation.shown.size() + harness.parameters.fills.size();
+  type(harness.window, 'c');
+  EXPECT_GT(harness.confirmation.shown.size() + harness.parameters.fills.size(), beforeCalibration);
+  const std::size_t beforeFastDischarge = harness.confirmation.shown.size();
+  type(harness.window, 'd');
+  EXPECT_EQ(harness.confirmation.shown.size(), beforeFastDischarge + 1) << "asked exactly once";
 
   const std::size_t asked = harness.confirmation.shown.size();
   type(harness.window, 'x');

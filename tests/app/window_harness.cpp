@@ -29,7 +29,7 @@ WindowHarness::WindowHarness(const std::filesystem::path& documents) {
       engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
                                power, planTool, shell},
       engine::PresentationPorts{tray, window, errors, errorBox, confirmation, advice, fileDialogs,
-                                window, window});
+                                window, window, &parameters});
   window.clickSound = [this] { audio.play(platform::Clip::Click); };
   window.attach(*engine_);
 }

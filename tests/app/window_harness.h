@@ -17,6 +17,7 @@
 #include "fakes/fake_error_report.h"
 #include "fakes/fake_file_dialog.h"
 #include "fakes/fake_folders.h"
+#include "fakes/fake_parameters.h"
 #include "fakes/fake_tray.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/sim_display.h"
@@ -71,6 +72,7 @@ class WindowHarness {
   fakes::FakeConfirmation confirmation;
   fakes::FakeAdvice advice;
   fakes::FakeFileDialog fileDialogs;
+  fakes::FakeParameters parameters;
   app::MainWindow window{96.0};
 
  private:
