@@ -75,6 +75,8 @@ MainWindow::MainWindow(double dotsPerInch)
   }
   gaugePictures_ = loadGaugePictures();
   gauge_ = gaugePictures_.empty.copy();
+  // The window's own free areas (the title row, the bottom bar) drag too.
+  watchBackground(this);
   buildTopBar();
   buildPanels();
   buildPages();

@@ -85,9 +85,14 @@ TEST_F(MainWindowTest, APressOnAnEmptyAreaDragsTheWindowAndRestsTheControls) {
   EXPECT_EQ(harness.window.pos(), start + QPoint(25, 10));
   EXPECT_EQ(harness.window.controls().visual(20), app::Visual::Resting);
   EXPECT_FALSE(harness.window.dragging());
+  // The bottom bar of the window itself drags as well.
+  WindowHarness::sendMouse(&harness.window, QEvent::MouseButtonPress, {600, 650}, Qt::LeftButton);
+  WindowHarness::sendMouse(&harness.window, QEvent::MouseMove, {590, 655}, Qt::LeftButton);
+  WindowHarness::sendMouse(&harness.window, QEvent::MouseButtonRelease, {590, 655}, Qt::NoButton);
+  EXPECT_EQ(harness.window.pos(), start + QPoint(15, 15));
   // A move without a press no longer drags.
   WindowHarness::sendMouse(panel, QEvent::MouseMove, {500, 400}, Qt::NoButton);
-  EXPECT_EQ(harness.window.pos(), start + QPoint(25, 10));
+  EXPECT_EQ(harness.window.pos(), start + QPoint(15, 15));
 }
 
 TEST_F(MainWindowTest, PressMoveOffAndReleaseStillRunsTheCommand) {
