@@ -207,7 +207,7 @@ void MainWindow::runControl(int number, bool shift) {
       e.closeRequest();
       return;
     case 8:
-      e.healthCommands().saveCommand();
+      act9();
       return;
     case 9:
       hideToTray();

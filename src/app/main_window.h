@@ -57,6 +57,8 @@ class MainWindow : public QWidget,
   // Runs control `number`'s command, as a release on it does.
   void runControl(int number, bool shift);
   void pressKey(char key);
+  // The Save command: settings, screenshot or report of the page shown.
+  void act9();
 
   // What a label shows, by page and caption (tests and screenshots).
   QString valueText(view::Page page, const std::string& caption) const;
@@ -110,6 +112,7 @@ class MainWindow : public QWidget,
   const QImage* stripFor(int number) const;
   bool switchOn(int number) const;
   void fillCalibratePage();
+  void saveGraphScreenshot();
   void watchBackground(QWidget* widget);
   void startDrag(QPoint global);
   void onPress(int number, QPoint position);

@@ -9,13 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/qt_environment.h"
 #include "app/window_harness.h"
 
 namespace voltaro::testing {
 namespace {
-
-const auto* const kQt = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 using app::PageNumber;
 using view::Page;

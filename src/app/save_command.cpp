@@ -1,0 +1,92 @@
+// The top bar's Save command (act9): it saves what the current page shows.
+#include "alerts/sounds.h"
+#include "app/battery_reports.h"
+#include "app/main_window.h"
+#include "common/file_io.h"
+#include "common/scramble.h"
+#include "engine/engine.h"
+#include "history/graph.h"
+#include "history/graph_screenshot.h"
+#include "logs/log_stamp.h"
+#include "monitor/busy_flag.h"
+#include "view/file_dialog_port.h"
+
+namespace voltaro::app {
+
+namespace {
+constexpr int kSaveWaitRounds = 10;
+
+view::FileDialogRequest reportRequest(const engine::Engine& e, const char* title,
+                                      const char* fileName) {
+  view::FileDialogRequest request;
+  request.title = title;
+  request.filter = "Text file (*.txt)|*.txt";
+  request.defaultExtension = "txt";
+  request.folder = e.dataFolder();
+  request.fileName = fileName;
+  request.confirmOverwrite = true;
+  return request;
+}
+
+void writeReport(engine::Engine& e, const std::string& path,
+                 const std::vector<std::string>& lines) {
+  if (!writeTextLines(path, lines)) e.ports().errors.report("Cannot write the file " + path);
+}
+}  // namespace
+
+void MainWindow::act9() {
+  if (engine_ == nullptr) return;
+  engine::Engine& e = *engine_;
+  if (!e.slots().deviceSetValid || e.slots().batteryCount == 0 || page_ == PageNumber::Home) {
+    alerts::playRefusal(e.services().audio, e.settings());
+    return;
+  }
+  const ReportHeader header{e.slots().currentSlot, logs::logStamp(e.services().runtime.now()).date};
+  switch (page_) {
+    case PageNumber::Settings:
+      e.saveSettings();
+      show(std::string("Settings have been saved"));
+      return;
+    case PageNumber::Alerts:
+      e.saveSettings();
+      show(std::string("Alerts have been saved"));
+      return;
+    case PageNumber::Graph:
+      saveGraphScreenshot();
+      return;
+    case PageNumber::Information: {
+      const auto path = e.ports().fileDialogs.saveFile(
+          reportRequest(e, "Save the Battery Information", "BatteryInfo"));
+      if (path) writeReport(e, *path, batteryInformationReport(e.texts(), header));
+      return;
+    }
+    case PageNumber::Calibrate: {
+      const auto path = e.ports().fileDialogs.saveFile(
+          reportRequest(e, "Save the calibration and wear data", "CalibrationData"));
+      const bool primary = e.slots().currentSlot == e.slots().primarySlot;
+      if (path) {
+        writeReport(e, *path,
+                    calibrationDataReport(e.texts(), header, primary, e.slots().primarySlot));
+      }
+      return;
+    }
+    case PageNumber::Home:
+      return;
+  }
+}
+
+void MainWindow::saveGraphScreenshot() {
+  engine::Engine& e = *engine_;
+  if (e.monitor().busy()) e.monitor().waitidle(kSaveWaitRounds);
+  std::string name;
+  {
+    // No tick may redraw the surface between the stamp and the erase.
+    monitor::BusyGuard busy(e.monitor().busyFlag());
+    const history::ScreenshotResult result = history::saveScreenshot(
+        graph_->surface(), e.dataFolder(), productTitle() + " 9.2", dotsPerInch_);
+    name = result.fileName;
+  }
+  show(name + " saved OK");
+}
+
+}  // namespace voltaro::app
