@@ -161,5 +161,83 @@ TEST_F(EngineTest, NoDocumentsFolderEndsTheStartWithTheFirstError) {
   EXPECT_EQ(h.errorBox.shown.front(), "Error 1: Please run this utility on Windows 7/8/10/11.");
 }
 
+// A day on virtual time, from 8:00 on 1 January 2026: charging until full at
+// 9:00, unplugged at 10:00 (100 % to 77 % in three entries), plugged in at
+// 11:00 and full again at 12:00, unplugged at 18:00 (100 % to 90 %) and on
+// battery until 8:00 the next morning. Ticks run at 1.25 s, 2.25 s, ...; the
+// discharge log and the cycle check on every fifth, the minute counters on
+// every sixtieth (60.25 s, 120.25 s, ...).
+TEST_F(EngineTest, ADayOfTwoDischargesLeavesItsLogsHealthFilesAndSettings) {
+  EngineHarness h(documents.path());
+  auto& status = h.driver.battery(1).status;
+  status = {platform::kPowerOnLine | platform::kCharging, 30000, 12000, 9000};
+  ASSERT_EQ(h.create(), 0);
+  h.engine().settings().DischargeLog = 1;
+  const auto at = [&](std::uint64_t seconds) {
+    h.runtime.advance(seconds * 1000 - h.runtime.elapsedMilliseconds());
+  };
+  h.startAndRun(0);
+  at(3600);
+  status.capacity = 45000;  // full: on line, no longer charging
+  at(7200);
+  h.driver.unplug();
+  at(7210);
+  status.capacity = 36000;  // 80.0 %
+  at(7230);
+  status.capacity = 34650;  // 77.0 %
+  at(10800);
+  h.driver.plug();
+  at(14400);
+  status.capacity = 45000;
+  at(36000);
+  h.driver.unplug();
+  at(36005);
+  status.capacity = 40500;  // 90.0 %
+  at(86400);
+
+  // The simulated battery is Keldwick's "Sim Battery".
+  const std::vector<std::string> header = {"Voltaro v9.2 - Discharge log file", " ",
+                                           "Battery 1 ID:  Keldwick Sim Battery",
+                                           "Sampling rate: 5 seconds", " "};
+  auto withHeader = [&](std::vector<std::string> entries) {
+    entries.insert(entries.begin(), header.begin(), header.end());
+    return entries;
+  };
+  EXPECT_EQ(readTextLines(h.dataFile("voltarologold.txt")),
+            withHeader({"1/1/2026\t10:00:00\t100.0 % ", "1/1/2026\t10:00:10\t80.0 %     10 sec",
+                        "1/1/2026\t10:00:30\t77.0 %     20 sec"}));
+  EXPECT_EQ(readTextLines(h.dataFile("voltarolog.txt")),
+            withHeader({"1/1/2026\t18:00:00\t100.0 % ", "1/1/2026\t18:00:05\t90.0 %     5 sec"}));
+
+  const std::string key = h.engine().info().batteryKey;
+  ASSERT_FALSE(key.empty());
+  // The designed 50,000 mWh is above the full-charged 45,000.
+  EXPECT_EQ(readValueFile(h.dataFile(key)), 50000u);
+  // One hundredth for each check that found the level below the reference:
+  // 100 -> 80, 80 -> 77 and 100 -> 90.
+  EXPECT_EQ(readValueFile(h.dataFile(key + "11")), 3u);
+  EXPECT_EQ(readValueFile(h.dataFile(key + "55")), 3u);
+  // Minutes on battery: 7,260.25 s to 10,800.25 s is 60 minute ticks, and
+  // 36,060.25 s to 86,340.25 s is 839.
+  EXPECT_EQ(readValueFile(h.dataFile(key + "22")), 899u);
+  EXPECT_EQ(readValueFile(h.dataFile(key + "66")), 839u);
+  // Both charges lasted 60 minute ticks; the second is the latest.
+  EXPECT_EQ(readValueFile(h.dataFile(key + "77")), 60u);
+  // 1 January 2026 is day 46,023 after 30 December 1899.
+  EXPECT_EQ(readValueFile(h.dataFile(key + "33")), 46023u);
+  EXPECT_FALSE(fileExists(h.dataFile(key + "44")));
+
+  h.engine().closeRequest();
+  h.engine().dialog().answerYes();
+  ASSERT_EQ(h.window.quits, 1);
+  // The fresh defaults with the discharge log switched on (offset 7).
+  const std::vector<std::uint8_t> settings = {
+      0, 0, 30, 0, 0, 5, 1, 1, 0, 255, 0,   0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 100, 1, 0, 1, 5,
+      0, 0, 0,  0, 0, 1, 1, 0, 0, 0,   255, 1, 1, 0, 1, 1, 1, 1, 1, 1, 1, 0,   1, 2, 1};
+  EXPECT_EQ(readFileBytes(h.dataFile("voltaro.ini")), settings);
+  EXPECT_EQ(readFileBytes(h.dataFile("launch.txt")), (std::vector<std::uint8_t>{'\r', '\n'}));
+  EXPECT_TRUE(h.errors.messages.empty());
+}
+
 }  // namespace
 }  // namespace voltaro::testing
