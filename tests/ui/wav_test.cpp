@@ -19,7 +19,7 @@ void put16(std::vector<std::uint8_t>& b, std::uint16_t v) {
   b.push_back(static_cast<std::uint8_t>(v >> 8));
 }
 void tag(std::vector<std::uint8_t>& b, const char* t) {
-  b.insert(b.end(), t, t + 4);
+  for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(t[i]));
 }
 
 // A RIFF file with a format chunk, an odd-sized chunk to skip, and data.
