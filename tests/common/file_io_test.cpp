@@ -7,8 +7,11 @@
 
 #ifdef __linux__
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <ctime>
 #endif
 
 namespace voltaro {
@@ -95,6 +98,34 @@ TEST_F(FileIoTest, FailedWriteKeepsTheOldFileWhole) {
   ASSERT_TRUE(lines.has_value());
   EXPECT_EQ(*lines, std::vector<std::string>{"old content"});
   EXPECT_EQ(entries(), 1u);
+}
+
+// A child process rewrites a 51-byte file in a loop, alternating two contents,
+// and is killed at a different moment each round: whatever moment the kill
+// hits, the file holds one content or the other, never a short or mixed one.
+TEST_F(FileIoTest, KilledWriterLeavesTheOldOrTheNewFile) {
+  const std::string first(51, 'a');
+  const std::string second(51, 'b');
+  ASSERT_TRUE(replaceFileAtomically(path("s.ini"), std::string_view(first)));
+  for (int round = 0; round < 20; ++round) {
+    const pid_t child = ::fork();
+    ASSERT_NE(child, -1);
+    if (child == 0) {
+      for (unsigned i = 0;; ++i) {
+        replaceFileAtomically(path("s.ini"), std::string_view(i % 2 ? first : second));
+      }
+    }
+    const timespec pause{0, (round % 5 + 1) * 1000000L};
+    ::nanosleep(&pause, nullptr);
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    const auto bytes = readFileBytes(path("s.ini"));
+    ASSERT_TRUE(bytes.has_value()) << "round " << round;
+    const std::string text(bytes->begin(), bytes->end());
+    EXPECT_TRUE(text == first || text == second)
+        << "round " << round << ": " << text.size() << " bytes";
+  }
 }
 #endif
 
