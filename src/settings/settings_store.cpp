@@ -30,10 +30,11 @@ void SettingsStore::reportWrite(const std::string& path) {
   errors_.report("Could not write " + path);
 }
 
+// Loads into a fresh record and adopts it only when every file read, so an
+// unreadable file leaves the record held before untouched.
 bool SettingsStore::loadSettings(AppSettings& settings) {
-  const std::uint32_t chargeRate = settings.LearnedChargeRate;
-  settings = AppSettings{};
-  settings.LearnedChargeRate = chargeRate;
+  AppSettings loaded;
+  loaded.LearnedChargeRate = settings.LearnedChargeRate;
 
   const std::string path = pathOf(kSettingsFileName);
   if (fileExists(path)) {
@@ -42,18 +43,20 @@ bool SettingsStore::loadSettings(AppSettings& settings) {
       reportRead(path);
       return false;
     }
-    readSettingsBytes(*bytes, settings);
-    applyLoadCorrections(settings);
+    readSettingsBytes(*bytes, loaded);
+    applyLoadCorrections(loaded);
   }
 
   const std::string launch = pathOf(kLaunchFileName);
-  if (!fileExists(launch)) return true;
-  const auto lines = readTextLines(launch);
-  if (!lines) {
-    reportRead(launch);
-    return false;
+  if (fileExists(launch)) {
+    const auto lines = readTextLines(launch);
+    if (!lines) {
+      reportRead(launch);
+      return false;
+    }
+    if (!lines->empty()) loaded.LaunchProgramPath = lines->front();
   }
-  if (!lines->empty()) settings.LaunchProgramPath = lines->front();
+  settings = std::move(loaded);
   return true;
 }
 

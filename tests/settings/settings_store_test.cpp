@@ -7,8 +7,12 @@
 
 #ifdef __linux__
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <cstring>
 #endif
 
 namespace voltaro::settings {
@@ -172,6 +176,41 @@ TEST_F(SettingsStoreTest, FullDiscKeepsThePreviousSettingsWhole) {
   EXPECT_FALSE(saved);
   EXPECT_EQ(readRaw("voltaro.ini"), changedBytes());
   EXPECT_EQ(errors.messages.size(), 1u);
+}
+
+// A socket where the file should be cannot be opened, even by root.
+void bindSocketAt(const std::string& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(path.size(), sizeof address.sun_path);
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+}
+
+TEST_F(SettingsStoreTest, UnreadableFilesAreReportedAndChangeNothingHeld) {
+  AppSettings held;
+  held.WarningLevel = 42;
+  held.LaunchProgramPath = "/usr/bin/held";
+  const AppSettings before = held;
+  auto st = store();
+
+  bindSocketAt(folder() + "voltaro.ini");
+  EXPECT_FALSE(st.loadSettings(held));
+  EXPECT_EQ(held, before);
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_NE(errors.messages[0].find("voltaro.ini"), std::string::npos);
+
+  // A readable record with an unreadable launch file is not adopted either.
+  std::filesystem::remove(root_ / "voltaro.ini");
+  writeRaw("voltaro.ini", changedBytes());
+  bindSocketAt(folder() + "launch.txt");
+  EXPECT_FALSE(st.loadSettings(held));
+  EXPECT_EQ(held, before);
+  ASSERT_EQ(errors.messages.size(), 2u);
+  EXPECT_NE(errors.messages[1].find("launch.txt"), std::string::npos);
 }
 #endif
 
