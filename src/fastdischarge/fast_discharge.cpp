@@ -32,6 +32,7 @@ FastDischarge::FastDischarge(const FastDischargeContext& c)
       live_(c.live),
       texts_(c.texts),
       dialog_(c.dialog),
+      dataFolder_(c.dataFolder),
       files_(c.dataFolder),
       endTimer_(c.runtime.createTimer()),
       watchTimer_(c.runtime.createTimer()) {
@@ -96,6 +97,9 @@ void FastDischarge::startFastDischarge() {
 
 void FastDischarge::startLoads() {
   if (settings_.FastDischargeDiscActivity) {
+    // No disc worker of an earlier run is left (reaped at the start), so
+    // nothing reads the old files object.
+    files_ = DiscActivityFiles(dataFolder_);
     files_.createFolder();
     discNormalEnd_.reset();
     startWorker(WorkerKind::Disc, 0);

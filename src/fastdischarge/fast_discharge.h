@@ -109,6 +109,9 @@ class FastDischarge {
   const battery::LiveStatus& live_;
   view::ShownTexts& texts_;
   dialogs::PendingDialog& dialog_;
+  // The owner sets the data folder after this object is made (on start-up),
+  // so the disc files take their folder at each start.
+  const std::string& dataFolder_;
   DiscActivityFiles files_;
 
   WorkerFlags flags_;
