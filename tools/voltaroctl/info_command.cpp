@@ -11,9 +11,7 @@
 #include "platform/sim/scenario_reader.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/virtual_runtime.h"
-#if VOLTARO_HAVE_SYSFS
-#include "platform/linux/sysfs_battery_driver.h"
-#endif
+#include "system_driver.h"
 
 namespace voltaro::tools {
 
@@ -73,14 +71,7 @@ std::unique_ptr<platform::BatteryDriver> makeDriver(const InfoArgs& args, std::s
     }
     return driver;
   }
-#if VOLTARO_HAVE_SYSFS
-  if (!args.sysfs.empty()) return std::make_unique<platform::SysfsBatteryDriver>(args.sysfs);
-  return std::make_unique<platform::SysfsBatteryDriver>();
-#else
-  error = args.sysfs.empty() ? "this build reads no real battery; use --simulate FILE"
-                             : "this build has no sysfs battery driver";
-  return nullptr;
-#endif
+  return makeSystemDriver(args.sysfs, error);
 }
 
 // The state of one run of the battery access code.

@@ -11,9 +11,7 @@
 #include "monitor_session.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/steady_runtime.h"
-#if VOLTARO_HAVE_SYSFS
-#include "platform/linux/sysfs_battery_driver.h"
-#endif
+#include "system_driver.h"
 
 namespace voltaro::tools {
 
@@ -55,21 +53,22 @@ std::string wallClock() {
   return text;
 }
 
-#if VOLTARO_HAVE_SYSFS
-int watchSysfs(const WatchArgs& args, std::ostream& out) {
-  platform::SysfsBatteryDriver driver(
-      args.sysfs.empty() ? std::filesystem::path(platform::SysfsBatteryDriver::kDefaultRoot)
-                         : std::filesystem::path(args.sysfs));
+int watchSystem(const WatchArgs& args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  const auto driver = makeSystemDriver(args.sysfs, error);
+  if (!driver) {
+    err << "voltaroctl watch: " << error << "\n";
+    return 2;
+  }
   platform::sim::SteadyRuntime runtime;
   ChangePrinter printer(out, wallClock);
-  MonitorSession session(runtime, driver, printer);
+  MonitorSession session(runtime, *driver, printer);
   session.start();
   for (;;) {
     runtime.runFor(args.seconds ? *args.seconds * 1000 : 3600000);
     if (args.seconds) return 0;
   }
 }
-#endif
 
 int watchScenario(const WatchArgs& args, std::ostream& out, std::ostream& err) {
   platform::sim::SimBatteryDriver driver;
@@ -109,12 +108,7 @@ int runWatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     return 2;
   }
   if (!parsed.simulate.empty()) return watchScenario(parsed, out, err);
-#if VOLTARO_HAVE_SYSFS
-  return watchSysfs(parsed, out);
-#else
-  err << "voltaroctl watch: this build reads no real battery; use --simulate FILE\n";
-  return 2;
-#endif
+  return watchSystem(parsed, out, err);
 }
 
 }  // namespace voltaro::tools
