@@ -4,6 +4,9 @@
 
 #include "calibration_sim.h"
 #include "info_command.h"
+#ifdef VOLTARO_HAVE_PLANS
+#include "plans_command.h"
+#endif
 #ifdef VOLTARO_HAVE_GRAPH
 #include "graph_command.h"
 #endif
@@ -22,6 +25,9 @@ const Command kCommands[] = {
     {"fast-discharge-sim", runFastDischargeSimCommand, fastDischargeSimUsage},
 #ifdef VOLTARO_HAVE_GRAPH
     {"graph", runGraphCommand, graphUsage},
+#endif
+#ifdef VOLTARO_HAVE_PLANS
+    {"plans", runPlansCommand, plansUsage},
 #endif
 };
 
