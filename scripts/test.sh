@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds Voltaro and runs every test: the default preset (warnings are errors),
-# then, with --asan, the sanitizer preset too.
+# Builds Voltaro and runs every test: the default preset (warnings are errors)
+# on Linux, then the Windows cross build under wine; with --asan also the
+# sanitizer preset. VOLTARO_SKIP_WINDOWS=1 leaves out the Windows leg.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,3 +15,7 @@ for preset in "${presets[@]}"; do
   cmake --build --preset "$preset" -j "$(nproc)"
   ctest --preset "$preset" -j "$(nproc)"
 done
+
+if [ "${VOLTARO_SKIP_WINDOWS:-0}" != "1" ]; then
+  bash scripts/test-windows.sh
+fi
