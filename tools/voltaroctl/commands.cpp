@@ -5,6 +5,7 @@
 #include "calibration_sim.h"
 #include "info_command.h"
 #ifdef VOLTARO_HAVE_PLANS
+#include "brightness_command.h"
 #include "plans_command.h"
 #endif
 #ifdef VOLTARO_HAVE_GRAPH
@@ -28,6 +29,7 @@ const Command kCommands[] = {
 #endif
 #ifdef VOLTARO_HAVE_PLANS
     {"plans", runPlansCommand, plansUsage},
+    {"brightness", runBrightnessCommand, brightnessUsage},
 #endif
 };
 

@@ -1,0 +1,74 @@
+// voltaroctl brightness on the system's backlight: /sys/class/backlight (or
+// the folder given with --backlight DIR), written straight to the file where
+// that is allowed, else through logind's SetBrightness on the session.
+#include <QCoreApplication>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "brightness_command.h"
+#include "platform/linux_services/backlight_display.h"
+#include "platform/linux_services/logind_power.h"
+#include "platform/sim/sim_shell.h"
+
+namespace voltaro::tools {
+
+namespace {
+
+namespace fs = std::filesystem;
+using platform::linux_services::BacklightWriter;
+
+class FileBacklightWriter final : public BacklightWriter {
+ public:
+  explicit FileBacklightWriter(std::string classFolder) : classFolder_(std::move(classFolder)) {}
+  bool setBacklight(const std::string& name, std::uint32_t raw) override {
+    std::ofstream file(fs::path(classFolder_) / name / "brightness");
+    file << raw << '\n';
+    return static_cast<bool>(file.flush());
+  }
+
+ private:
+  std::string classFolder_;
+};
+
+// The user may write the device's file (root, or a udev rule for the group).
+bool fileWritable(const std::string& classFolder) {
+  const auto device = platform::linux_services::findBacklight(classFolder);
+  if (!device) return false;
+  std::ofstream probe(fs::path(classFolder) / device->name / "brightness", std::ios::app);
+  return static_cast<bool>(probe);
+}
+
+}  // namespace
+
+int runBrightnessCommand(const std::vector<std::string>& args, std::ostream& out,
+                         std::ostream& err) {
+  std::string classFolder = "/sys/class/backlight";
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--backlight" && i + 1 < args.size()) {
+      classFolder = args[++i];
+    } else {
+      rest.push_back(args[i]);
+    }
+  }
+  static int argc = 1;
+  static char name[] = "voltaroctl";
+  static char* argv[] = {name, nullptr};
+  std::unique_ptr<QCoreApplication> app;
+  if (QCoreApplication::instance() == nullptr) app = std::make_unique<QCoreApplication>(argc, argv);
+
+  FileBacklightWriter fileWriter(classFolder);
+  std::unique_ptr<platform::linux_services::LogindBacklightWriter> logindWriter;
+  BacklightWriter* writer = &fileWriter;
+  if (!fileWritable(classFolder)) {
+    logindWriter = std::make_unique<platform::linux_services::LogindBacklightWriter>();
+    writer = logindWriter.get();
+  }
+  platform::sim::SimShell shell;  // only the monitor-off command would use it
+  platform::linux_services::BacklightDisplay display(classFolder, *writer, shell,
+                                                     [] { return true; });
+  return runBrightnessCommandWith(display, rest, out, err);
+}
+
+}  // namespace voltaro::tools
