@@ -10,6 +10,10 @@ set -u
 voltaroctl=$1
 fixture=$2
 command -v umockdev-run >/dev/null 2>&1 || { echo "umockdev-run is missing"; exit 77; }
+# umockdev-run preloads its own library; a sanitizer build must accept that it
+# is not first in the list.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+export ASAN_OPTIONS
 command -v acpi >/dev/null 2>&1 || { echo "acpi is missing"; exit 77; }
 
 work=$(mktemp -d)
