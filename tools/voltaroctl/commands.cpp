@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "calibration_sim.h"
+#include "health_command.h"
 #include "info_command.h"
 #ifdef VOLTARO_HAVE_PLANS
 #include "brightness_command.h"
@@ -11,6 +12,7 @@
 #ifdef VOLTARO_HAVE_GRAPH
 #include "graph_command.h"
 #endif
+#include "settings_command.h"
 #include "simulate_command.h"
 #include "watch_command.h"
 
@@ -22,6 +24,8 @@ const Command kCommands[] = {
     {"info", runInfoCommand, infoUsage},
     {"watch", runWatchCommand, watchUsage},
     {"simulate", runSimulateCommand, simulateUsage},
+    {"health", runHealthCommand, healthUsage},
+    {"settings", runSettingsCommand, settingsUsage},
     {"calibrate-sim", runCalibrateSimCommand, calibrateSimUsage},
     {"fast-discharge-sim", runFastDischargeSimCommand, fastDischargeSimUsage},
 #ifdef VOLTARO_HAVE_GRAPH

@@ -11,11 +11,7 @@ namespace {
 
 constexpr std::size_t kValueWidth = 14;
 
-struct Row {
-  view::Page page;
-  const char* caption;
-  const char* unit;
-};
+using Row = PageRow;
 
 constexpr Row kGeneral[] = {
     {view::Page::Information, "Designed Capacity", "mWh"},
@@ -47,8 +43,10 @@ constexpr Row kLeftColumn[] = {
     {view::Page::LeftColumn, "Mode", ""},
 };
 
-void printSection(const char* title, std::span<const Row> rows, const view::ShownTexts& texts,
-                  std::ostream& out) {
+}  // namespace
+
+void printPageSection(const char* title, std::span<const PageRow> rows,
+                      const view::ShownTexts& texts, std::ostream& out, std::size_t captionWidth) {
   out << "  " << title << "\n";
   for (const Row& row : rows) {
     const std::string value =
@@ -56,7 +54,7 @@ void printSection(const char* title, std::span<const Row> rows, const view::Show
     // Captions on the left, values right-aligned in a column, as on the page.
     std::string line = "    ";
     line += row.caption;
-    line.resize(26, ' ');
+    line.resize(captionWidth, ' ');
     if (value.size() < kValueWidth) line.append(kValueWidth - value.size(), ' ');
     line += value;
     if (row.unit[0] != '\0') {
@@ -67,12 +65,10 @@ void printSection(const char* title, std::span<const Row> rows, const view::Show
   }
 }
 
-}  // namespace
-
 void printInformationPage(const view::ShownTexts& texts, std::ostream& out) {
-  printSection("General", kGeneral, texts, out);
-  printSection("Model", kModel, texts, out);
-  printSection("Left column", kLeftColumn, texts, out);
+  printPageSection("General", kGeneral, texts, out);
+  printPageSection("Model", kModel, texts, out);
+  printPageSection("Left column", kLeftColumn, texts, out);
 }
 
 }  // namespace voltaro::tools

@@ -13,39 +13,44 @@ MonitorSession::MonitorSession(platform::Runtime& runtime, platform::BatteryDriv
                                ChangePrinter& printer)
     : runtime(runtime),
       assembly(
-          monitor::AssemblyPorts{runtime, driver, power, times, audio, printer, printer, hooks}) {
+          monitor::AssemblyPorts{runtime, driver, power, times, audio, printer, printer, hooks}),
+      tickWatch_(runtime, printer, [this] { return assembly.monitor.tickRunning(); }) {
   printer.attach(assembly.texts);
-  watchTick(printer);
 }
 
-void MonitorSession::watchTick(ChangePrinter& printer) {
-  tickWatch_ = runtime.createTimer();
-  tickWatch_->setInterval(250);
-  tickWatch_->setHandler([this, &printer] {
-    const bool running = assembly.monitor.tickRunning();
-    if (running == tickWasRunning_) return;
-    tickWasRunning_ = running;
-    printer.note(running ? "monitoring runs" : "monitoring stopped");
+TickWatch::TickWatch(platform::Runtime& runtime, ChangePrinter& printer,
+                     std::function<bool()> running)
+    : timer_(runtime.createTimer()) {
+  timer_->setInterval(250);
+  timer_->setHandler([this, &printer, running = std::move(running)] {
+    const bool now = running();
+    if (now == wasRunning_) return;
+    wasRunning_ = now;
+    printer.note(now ? "monitoring runs" : "monitoring stopped");
   });
-  tickWatch_->setEnabled(true);
+  timer_->setEnabled(true);
 }
 
 void MonitorSession::addVerbs(platform::sim::ScenarioReader& reader, SimBatteryDriver& driver) {
-  auto verb = [this, &driver](auto action) {
-    return [this, &driver, action](const ScenarioLine& line,
-                                   SimBatteryDriver& target) -> std::optional<std::string> {
+  addPowerVerbs(reader, driver, power, [this] { assembly.monitor.act8(); });
+}
+
+void addPowerVerbs(platform::sim::ScenarioReader& reader, SimBatteryDriver& driver,
+                   platform::sim::SimPowerEvents& power, std::function<void()> switchBattery) {
+  auto verb = [&driver](std::function<void()> action) {
+    return [&driver, action](const ScenarioLine& line,
+                             SimBatteryDriver& target) -> std::optional<std::string> {
       if (!line.words.empty() || !line.values.empty()) {
         return "'" + line.verb + "' takes no words";
       }
-      if (&target == &driver) action(*this);
+      if (&target == &driver) action();
       return std::nullopt;
     };
   };
-  reader.addVerb("suspend", verb([](MonitorSession& s) { s.power.fire(PowerEvent::Suspend); }));
-  reader.addVerb("standby", verb([](MonitorSession& s) { s.power.fire(PowerEvent::Standby); }));
-  reader.addVerb("resume",
-                 verb([](MonitorSession& s) { s.power.fire(PowerEvent::ResumeSuspend); }));
-  reader.addVerb("switch", verb([](MonitorSession& s) { s.assembly.monitor.act8(); }));
+  reader.addVerb("suspend", verb([&power] { power.fire(PowerEvent::Suspend); }));
+  reader.addVerb("standby", verb([&power] { power.fire(PowerEvent::Standby); }));
+  reader.addVerb("resume", verb([&power] { power.fire(PowerEvent::ResumeSuspend); }));
+  reader.addVerb("switch", verb(std::move(switchBattery)));
 }
 
 namespace {

@@ -10,6 +10,7 @@
 // (default 08:00), and "at HH:MM[:SS] STATEMENT" happens at that time of day.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,13 +36,28 @@ class MutedAudio : public platform::Audio {
   bool setMuted(bool) override { return false; }
 };
 
+// Adds "suspend", "standby" and "resume" (fired on `power`) and "switch"
+// (`switchBattery`); they act only on `driver` (the reader also checks timed
+// statements on a scratch copy, where they do nothing).
+void addPowerVerbs(platform::sim::ScenarioReader& reader, platform::sim::SimBatteryDriver& driver,
+                   platform::sim::SimPowerEvents& power, std::function<void()> switchBattery);
+
+// Prints when the monitoring tick stops (suspend, no battery) and runs again.
+class TickWatch {
+ public:
+  TickWatch(platform::Runtime& runtime, ChangePrinter& printer, std::function<bool()> running);
+
+ private:
+  std::unique_ptr<platform::Timer> timer_;
+  bool wasRunning_ = false;
+};
+
 class MonitorSession {
  public:
   MonitorSession(platform::Runtime& runtime, platform::BatteryDriver& driver,
                  ChangePrinter& printer);
 
-  // Adds the monitor's statements; they act only on `driver` (the reader
-  // also checks timed statements on a scratch copy, where they do nothing).
+  // Adds the monitor's statements (addPowerVerbs).
   void addVerbs(platform::sim::ScenarioReader& reader, platform::sim::SimBatteryDriver& driver);
   void start() { assembly.start(); }
 
@@ -53,11 +69,7 @@ class MonitorSession {
   monitor::MonitorAssembly assembly;
 
  private:
-  // Prints when the tick stops (suspend, no battery) and runs again.
-  void watchTick(ChangePrinter& printer);
-
-  std::unique_ptr<platform::Timer> tickWatch_;
-  bool tickWasRunning_ = false;
+  TickWatch tickWatch_;
 };
 
 // Rewrites "start HH:MM[:SS]" into a comment and "at HH:MM[:SS] ..." into

@@ -1,0 +1,114 @@
+#include "settings_command.h"
+
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+#include "common/file_io.h"
+#include "engine_session.h"
+#include "settings/data_folder.h"
+#include "settings/settings_file.h"
+#include "settings/settings_store.h"
+#include "settings_fields.h"
+
+namespace voltaro::tools {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct SettingsArgs {
+  std::string file;
+  std::string data;
+};
+
+std::string parseArgs(const std::vector<std::string>& args, SettingsArgs& parsed) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (word == "--data") {
+      if (i + 1 >= args.size()) return "--data needs a folder";
+      parsed.data = args[++i];
+      continue;
+    }
+    if (word.starts_with("--")) return "unknown option '" + word + "'";
+    if (!parsed.file.empty()) return "one settings file only";
+    parsed.file = word;
+  }
+  if (!parsed.file.empty() && !parsed.data.empty()) return "give FILE or --data DIR, not both";
+  return "";
+}
+
+// "voltaro.ini" of the data folder the program would use, found as it
+// finds it at start-up; "" after the start-up error's message.
+std::string dataFolderSettingsFile(const std::string& dataBase, std::ostream& err) {
+  std::string error;
+  auto folders = makeFolders(dataBase, error);
+  if (!folders) {
+    err << "voltaroctl settings: " << error << "\n";
+    return "";
+  }
+  ConsoleErrors errors(err);
+  const settings::DataFolderStart start = settings::startDataFolder(*folders, errors);
+  if (!start.ok()) return "";
+  return start.dataFolder + settings::kSettingsFileName;
+}
+
+// What the program's load does: fresh defaults, the stored fields and the
+// corrections when the file exists, then the first line of "launch.txt".
+// Returns false with a message when a file that exists cannot be read.
+bool loadLikeTheProgram(const std::string& path, settings::AppSettings& loaded, bool& found,
+                        std::ostream& err) {
+  std::error_code ec;
+  found = fs::exists(path, ec);
+  if (found) {
+    const auto bytes = readFileBytes(path);
+    if (!bytes) {
+      err << "voltaroctl settings: cannot read the settings file " << path << "\n";
+      return false;
+    }
+    settings::readSettingsBytes(*bytes, loaded);
+    settings::applyLoadCorrections(loaded);
+  }
+  const std::string launch = (fs::path(path).parent_path() / settings::kLaunchFileName).string();
+  if (!fs::exists(launch, ec)) return true;
+  const auto lines = readTextLines(launch);
+  if (!lines) {
+    err << "voltaroctl settings: cannot read the launch file " << launch << "\n";
+    return false;
+  }
+  if (!lines->empty()) loaded.LaunchProgramPath = lines->front();
+  return true;
+}
+
+}  // namespace
+
+const char* settingsUsage() {
+  return "  voltaroctl settings [FILE | --data DIR]\n";
+}
+
+int runSettingsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  SettingsArgs parsed;
+  if (auto problem = parseArgs(args, parsed); !problem.empty()) {
+    err << "voltaroctl settings: " << problem << "\nusage:\n" << settingsUsage();
+    return 2;
+  }
+  const std::string path =
+      parsed.file.empty() ? dataFolderSettingsFile(parsed.data, err) : parsed.file;
+  if (path.empty()) return 1;
+  settings::AppSettings loaded;
+  bool found = false;
+  if (!loadLikeTheProgram(path, loaded, found, err)) return 1;
+  if (found) {
+    std::error_code ec;
+    out << "# " << path << " (" << fs::file_size(path, ec) << " bytes)\n";
+  } else {
+    out << "# " << path << " does not exist: the fresh defaults\n";
+  }
+  for (const SettingsField& field : settingsFields()) {
+    out << field.name << " = " << fieldValue(loaded, field) << "\n";
+  }
+  out << "LaunchProgramPath = " << loaded.LaunchProgramPath << "\n";
+  return 0;
+}
+
+}  // namespace voltaro::tools
