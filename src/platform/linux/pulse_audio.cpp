@@ -104,13 +104,13 @@ void PulseAudio::run() {
 }
 
 void PulseAudio::playNow(const WavClip& clip) {
-  pa_sample_spec spec{};
-  spec.format = clip.bitsPerSample == 16 ? PA_SAMPLE_S16LE : PA_SAMPLE_U8;
-  spec.channels = static_cast<std::uint8_t>(clip.channels);
-  spec.rate = clip.sampleRate;
+  pa_sample_spec sampleFormat{};
+  sampleFormat.format = clip.bitsPerSample == 16 ? PA_SAMPLE_S16LE : PA_SAMPLE_U8;
+  sampleFormat.channels = static_cast<std::uint8_t>(clip.channels);
+  sampleFormat.rate = clip.sampleRate;
   int error = 0;
   pa_simple* stream = pa_simple_new(nullptr, applicationName_.c_str(), PA_STREAM_PLAYBACK, nullptr,
-                                    "clip", &spec, nullptr, nullptr, &error);
+                                    "clip", &sampleFormat, nullptr, nullptr, &error);
   if (stream == nullptr) return;  // no sound server: silence, by design
   if (pa_simple_write(stream, clip.samples.data(), clip.samples.size(), &error) == 0) {
     pa_simple_drain(stream, &error);
