@@ -1,0 +1,110 @@
+#include "platform/linux_services/qt_http_client.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <atomic>
+#include <future>
+#include <memory>
+#include <string>
+
+namespace voltaro::platform::linux_services {
+namespace {
+
+class QtApplication : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static int argc = 1;
+    static char name[] = "qt_http_client_test";
+    static char* argv[] = {name, nullptr};
+    app_ = std::make_unique<QCoreApplication>(argc, argv);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  std::unique_ptr<QCoreApplication> app_;
+};
+
+[[maybe_unused]] const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplication);
+
+// Answers every request with a fixed response once its header has arrived
+// (or never, with `silent`), and keeps the last request's header.
+class TinyServer {
+ public:
+  TinyServer() {
+    server_.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&server_, &QTcpServer::newConnection, [this] {
+      QTcpSocket* socket = server_.nextPendingConnection();
+      QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+        received_ += socket->readAll();
+        if (!received_.contains("\r\n\r\n") || silent) return;
+        socket->write(response);
+        socket->disconnectFromHost();
+      });
+      QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+    });
+  }
+  std::string host() const { return "127.0.0.1:" + std::to_string(server_.serverPort()); }
+  const QByteArray& received() const { return received_; }
+
+  QByteArray response;
+  bool silent = false;
+
+ private:
+  QTcpServer server_;
+  QByteArray received_;
+};
+
+// Runs the request on a worker thread, as the update check does, while this
+// thread serves.
+std::optional<std::string> fetch(const std::string& host, const std::string& path,
+                                 std::atomic<bool>& abort, int abortAfterRounds = -1) {
+  QtHttpClient client(std::chrono::seconds(5));
+  auto result = std::async(std::launch::async, [&] { return client.get(host, path, abort); });
+  for (int round = 0; result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready;
+       ++round) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    if (round == abortAfterRounds) abort = true;
+  }
+  return result.get();
+}
+
+TEST(QtHttpClient, ReturnsTheBodyUnchangedWhateverTheStatus) {
+  TinyServer server;
+  std::atomic<bool> abort{false};
+  server.response = "HTTP/1.0 200 OK\r\nContent-Length: 6\r\n\r\nv9.3\r\n";
+  EXPECT_EQ(fetch(server.host(), "/vtversion.txt", abort), "v9.3\r\n");
+  EXPECT_TRUE(server.received().startsWith("GET /vtversion.txt HTTP/1."));
+  EXPECT_TRUE(server.received().contains("User-Agent: HTTPGet\r\n"));
+  EXPECT_TRUE(server.received().contains("Accept: */*\r\n"));
+
+  TinyServer missing;
+  missing.response = "HTTP/1.0 404 Not Found\r\n\r\n<html>gone</html>";
+  EXPECT_EQ(fetch(missing.host(), "/vtversion.txt", abort), "<html>gone</html>");
+}
+
+TEST(QtHttpClient, AnEmptyBodyARefusedConnectionOrAnAbortFails) {
+  std::atomic<bool> abort{false};
+  TinyServer empty;
+  empty.response = "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n";
+  EXPECT_EQ(fetch(empty.host(), "/vtversion.txt", abort), std::nullopt);
+
+  std::string closedHost;
+  {
+    TinyServer gone;
+    closedHost = gone.host();
+  }
+  EXPECT_EQ(fetch(closedHost, "/vtversion.txt", abort), std::nullopt);
+
+  TinyServer silent;
+  silent.silent = true;
+  EXPECT_EQ(fetch(silent.host(), "/vtversion.txt", abort, 10), std::nullopt);
+  EXPECT_TRUE(abort);
+}
+
+}  // namespace
+}  // namespace voltaro::platform::linux_services
