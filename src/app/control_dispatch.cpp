@@ -18,7 +18,7 @@ using alerts::AlertColumn;
 using alerts::CriticalPowerAction;
 
 void openWeb(engine::Engine& e, const char* page) {
-  e.services().shell.openFile("http://" + webHost() + page);
+  e.services().shell.openFile("http://" + e.updateCheck().webHost() + page);
 }
 
 bool runCalibrateControl(engine::Engine& e, int number) {
@@ -224,6 +224,9 @@ void MainWindow::runControl(int number, bool shift) {
       return;
     case 15:
       openWeb(e, "/contact.htm");
+      return;
+    case 19:
+      e.updateCheck().act19();
       return;
     default:
       break;

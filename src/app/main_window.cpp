@@ -296,6 +296,10 @@ void MainWindow::fillCalibratePage() {
   engine_->fastDischargeOptions().showCaptions();
 }
 
+bool MainWindow::homePageVisible() {
+  return isVisible() && page_ == PageNumber::Home;
+}
+
 bool MainWindow::calibratePageVisible() {
   return isVisible() && page_ == PageNumber::Calibrate;
 }

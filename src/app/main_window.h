@@ -81,6 +81,7 @@ class MainWindow : public QWidget,
   void redraw() override;
   // engine::WindowPort
   bool calibratePageVisible() override;
+  bool homePageVisible() override;
   void redrawSettingsPages() override;
   void redrawControl(int number) override;
   void redrawPriorityRadios() override;

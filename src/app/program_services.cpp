@@ -1,5 +1,6 @@
 #include "app/program_services.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
 #include <array>
@@ -13,6 +14,7 @@
 #include "platform/linux_services/dbus_power_profiles.h"
 #include "platform/linux_services/linux_shell.h"
 #include "platform/linux_services/logind_power.h"
+#include "platform/linux_services/qt_http_client.h"
 #include "platform/sim/scenario_reader.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/sim_display.h"
@@ -54,6 +56,7 @@ struct ProgramServices::Parts {
   std::unique_ptr<platform::Display> display;
   std::unique_ptr<platform::Power> power;
   std::unique_ptr<platform::PowerPlanTool> planTool;
+  platform::linux_services::QtHttpClient http;
   platform::sim::SimBatteryDriver* simDriver = nullptr;
   platform::sim::ScenarioReader reader;
   std::vector<std::unique_ptr<QTimer>> eventTimers;
@@ -120,9 +123,18 @@ bool ProgramServices::onAcPower() const {
 }
 
 engine::PlatformServices ProgramServices::services() {
-  return engine::PlatformServices{
+  engine::PlatformServices services{
       parts_->runtime, *parts_->driver,  *parts_->powerEvents, parts_->systemTimes, parts_->audio,
       parts_->folders, *parts_->display, *parts_->power,       *parts_->planTool,   *parts_->shell};
+  services.http = &parts_->http;
+  // The update check's worker hands its result to the program's thread.
+  services.postToProgramThread = [](std::function<void()> event) {
+    QMetaObject::invokeMethod(qApp, std::move(event), Qt::QueuedConnection);
+  };
+  // VOLTARO_WEB_HOST ("host" or "host:port") points the links and the update
+  // check at another server, such as a local one.
+  services.webHost = qEnvironmentVariable("VOLTARO_WEB_HOST").toStdString();
+  return services;
 }
 
 }  // namespace voltaro::app

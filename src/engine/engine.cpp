@@ -2,6 +2,8 @@
 
 #include "engine/window_port.h"
 
+#include <random>
+
 #include "common/scramble.h"
 #include "platform/runtime.h"
 #include "settings/data_folder.h"
@@ -16,6 +18,14 @@ constexpr const char* kVersionText = "9.2";
 // Rounds of the close request's and the exit procedure's wait for a tick.
 constexpr int kExitWaitRounds = 10;
 constexpr std::uint32_t kExitPauseMilliseconds = 100;
+// About one start in this many checks for a new version unprompted.
+constexpr int kAutomaticCheckOdds = 30;
+
+bool drawAutomaticCheck() {
+  std::random_device seed;
+  std::mt19937 generator(seed());
+  return std::uniform_int_distribution<int>(0, kAutomaticCheckOdds - 1)(generator) == 1;
+}
 
 // The Information page and left-column values that read "0" before the
 // first reading.
@@ -68,7 +78,10 @@ Engine::Engine(const PlatformServices& services, const PresentationPorts& ports)
            ports.parameters ? *ports.parameters : hiddenParameters_, health_, calibrationLog_,
            powerPlans_,
            services.calibrationPower ? *services.calibrationPower : unchangedCalibrationPower_}),
-      calibratePage_(calibration_, fastDischarge_, fastDischargeOptions_) {}
+      calibratePage_(calibration_, fastDischarge_, fastDischargeOptions_),
+      updateCheck_({services.postToProgramThread ? services.http : nullptr, services.shell, dialog_,
+                    texts_, bridges_.update, services.postToProgramThread,
+                    services.webHost.empty() ? webHost() : services.webHost}) {}
 
 Engine::~Engine() = default;
 
@@ -105,6 +118,7 @@ int Engine::formCreate() {
   const std::string version = productTitle() + " " + kVersionText;
   texts_.set(view::Page::Home, "Version", version);
   ports_.statusLine.show(version);
+  if (drawAutomaticCheck()) updateCheck_.act19();
   return 0;
 }
 

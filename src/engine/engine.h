@@ -39,6 +39,7 @@
 #include "settings/app_settings.h"
 #include "settings/settings_keys.h"
 #include "settings/settings_store.h"
+#include "update/update_check.h"
 #include "view/shown_texts.h"
 
 namespace voltaro::engine {
@@ -100,6 +101,7 @@ class Engine {
   fastdischarge::FastDischarge& fastDischarge() { return fastDischarge_; }
   fastdischarge::FastDischargeOptions& fastDischargeOptions() { return fastDischargeOptions_; }
   calibration::CalibratePageCommands& calibratePage() { return calibratePage_; }
+  update::UpdateCheck& updateCheck() { return updateCheck_; }
   // Available after formCreate.
   settings::SettingsStore* settingsStore() { return settingsStore_.get(); }
   settings::SettingsKeys* settingsKeys() { return settingsKeys_.get(); }
@@ -120,6 +122,7 @@ class Engine {
   friend class AlertsBridge;
   friend class PowerBridge;
   friend class FastDischargeBridge;
+  friend class UpdateBridge;
 
   PlatformServices services_;
   PresentationPorts ports_;
@@ -165,6 +168,7 @@ class Engine {
   fastdischarge::FastDischargeOptions fastDischargeOptions_;
   calibration::Calibration calibration_;
   calibration::CalibratePageCommands calibratePage_;
+  update::UpdateCheck updateCheck_;
 
   std::unique_ptr<settings::SettingsStore> settingsStore_;
   std::unique_ptr<settings::SettingsKeys> settingsKeys_;

@@ -255,6 +255,19 @@ void DialogBridge::resetHealthData() {
   e_.healthCommands_.resethealth();
 }
 
+void DialogBridge::downloadNewVersion() {
+  e_.updateCheck_.downloadNewVersion();
+}
+
+// --- Update check ---------------------------------------------------------
+bool UpdateBridge::homePageVisible() {
+  return e_.ports_.window.homePageVisible();
+}
+
+void UpdateBridge::closeRequest() {
+  e_.closeRequest();
+}
+
 // --- Alerts ---------------------------------------------------------------
 
 void AlertsBridge::bringGadgetToFront() {

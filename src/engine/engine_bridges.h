@@ -16,6 +16,7 @@
 #include "monitor/monitor_hooks.h"
 #include "power/power_hooks.h"
 #include "settings/settings_hooks.h"
+#include "update/update_hooks.h"
 
 namespace voltaro::engine {
 
@@ -133,6 +134,7 @@ class DialogBridge final : public dialogs::DialogHooks {
   void exitProcedure() override;
   void applyDefaultSettings() override;
   void resetHealthData() override;
+  void downloadNewVersion() override;
 
  private:
   Engine& e_;
@@ -174,6 +176,16 @@ class FastDischargeBridge final : public fastdischarge::FastDischargeHooks {
   Engine& e_;
 };
 
+class UpdateBridge final : public update::UpdateHooks {
+ public:
+  explicit UpdateBridge(Engine& e) : e_(e) {}
+  bool homePageVisible() override;
+  void closeRequest() override;
+
+ private:
+  Engine& e_;
+};
+
 // Every bridge of the engine, built before the subsystems that hold them.
 class Bridges {
  public:
@@ -186,7 +198,8 @@ class Bridges {
         dialogs(e),
         alerts(e),
         power(e),
-        fastDischarge(e) {}
+        fastDischarge(e),
+        update(e) {}
   BatteryBridge battery;
   MonitorBridge monitor;
   HealthBridge health;
@@ -196,6 +209,7 @@ class Bridges {
   AlertsBridge alerts;
   PowerBridge power;
   FastDischargeBridge fastDischarge;
+  UpdateBridge update;
 };
 
 }  // namespace voltaro::engine

@@ -2,11 +2,15 @@
 // on, handed in by the program, voltaroctl or a test.
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace voltaro::platform {
 class Audio;
 class BatteryDriver;
 class Display;
 class Folders;
+class HttpClient;
 class Power;
 class PowerEvents;
 class PowerPlanTool;
@@ -50,6 +54,14 @@ struct PlatformServices {
   // Optional: nullptr takes the engine's portable stand-in.
   platform::WorkerThreads* threads = nullptr;
   calibration::CalibrationPower* calibrationPower = nullptr;
+  // Optional: nullptr (or no postToProgramThread) means no network, and the
+  // update check reports a connection error.
+  platform::HttpClient* http = nullptr;
+  // Runs a function later on the engine's thread; the update check's
+  // worker delivers its result through it.
+  std::function<void(std::function<void()>)> postToProgramThread = nullptr;
+  // The web host ("host" or "host:port"); empty for the built-in one.
+  std::string webHost = {};
 };
 
 struct PresentationPorts {

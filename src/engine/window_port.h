@@ -38,6 +38,7 @@ class WindowPort {
 
   // Main window.
   virtual bool calibratePageVisible() { return false; }
+  virtual bool homePageVisible() { return false; }
   virtual void redrawSettingsPages() {}
   // Redraws the skinned control with this number (1..90).
   virtual void redrawControl(int /*number*/) {}

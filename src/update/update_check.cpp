@@ -63,6 +63,11 @@ void UpdateCheck::abort() {
 
 void UpdateCheck::start() {
   if (requesting_) return;
+  // Without a network there is nothing to wait for.
+  if (deps_.http == nullptr) {
+    HTTPGet1Error();
+    return;
+  }
   requesting_ = true;
   // The previous worker has posted its result already; it is ending or gone.
   if (worker_.joinable()) worker_.join();
@@ -71,8 +76,7 @@ void UpdateCheck::start() {
   const platform::HttpAddress address = platform::splitHttpAddress(versionAddress());
   worker_ = std::thread([this, shared, address, http = deps_.http, post = deps_.post] {
     std::optional<std::string> reply;
-    if (http != nullptr && !shared->abort)
-      reply = http->get(address.host, address.path, shared->abort);
+    if (!shared->abort) reply = http->get(address.host, address.path, shared->abort);
     if (shared->abort || (reply && reply->empty())) reply.reset();
     post([this, shared, reply = std::move(reply)]() mutable {
       if (shared->alive) finish(std::move(reply));

@@ -32,7 +32,7 @@ std::optional<int> publishedVersion(const std::string& reply);
 class UpdateCheck {
  public:
   struct Deps {
-    // nullptr: no network, every check reports a connection error.
+    // nullptr: no network, every check reports a connection error at once.
     platform::HttpClient* http;
     platform::Shell& shell;
     dialogs::PendingDialog& dialog;
