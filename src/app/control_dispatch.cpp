@@ -154,9 +154,9 @@ bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
   // A log switched on starts with a fresh entry time, not the one from
   // before it was switched off.
   if (number == 21 && s.DischargeLog != 0) e.dischargeLog().resetEntryTime();
-  if (number == 23) w.setGadgetStayOnTop(s.BatteryOnTop != 0);
-  if (number == 33 && s.ShowBatteryGadget == 0) w.hideGadget();
-  if (number == 84 || number == 85) w.relayoutGadget();
+  if (number == 23) e.gadget().setGadgetStayOnTop(s.BatteryOnTop != 0);
+  if (number == 33 && s.ShowBatteryGadget == 0) e.gadget().hideGadget();
+  if (number == 84 || number == 85) e.gadget().relayoutGadget();
   if (number == 25 || number == 80 || number == 83) w.redraw();
   return true;
 }

@@ -18,7 +18,9 @@
 #include "dialogs/pending_dialog.h"
 #include "engine/default_services.h"
 #include "engine/engine_bridges.h"
+#include "engine/gadget_port.h"
 #include "engine/services.h"
+#include "engine/tray_menu_port.h"
 #include "fastdischarge/fast_discharge.h"
 #include "fastdischarge/fast_discharge_options.h"
 #include "health/battery_advice.h"
@@ -108,6 +110,9 @@ class Engine {
 
   const PlatformServices& services() const { return services_; }
   const PresentationPorts& ports() const { return ports_; }
+  // The gadget and the tray menu, or stand-ins that do nothing.
+  GadgetPort& gadget() { return ports_.gadget ? *ports_.gadget : noGadget_; }
+  TrayMenuPort& trayMenu() { return ports_.trayMenu ? *ports_.trayMenu : noTrayMenu_; }
 
   // Saves the settings record and "launch.txt" (no-op before formCreate).
   void saveSettings();
@@ -142,6 +147,8 @@ class Engine {
   PlainWorkerThreads plainThreads_;
   UnchangedCalibrationPower unchangedCalibrationPower_;
   HiddenParameters hiddenParameters_;
+  GadgetPort noGadget_;
+  TrayMenuPort noTrayMenu_;
   Bridges bridges_;
   health::DiskValueFiles valueFiles_;
 

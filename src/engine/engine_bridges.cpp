@@ -115,22 +115,22 @@ void MonitorBridge::drawgauge() {
   e_.ports_.window.drawgauge();
 }
 bool MonitorBridge::gadgetCreated() {
-  return e_.ports_.window.gadgetCreated();
+  return e_.gadget().gadgetCreated();
 }
 void MonitorBridge::setGadgetStayOnTop(bool onTop) {
-  e_.ports_.window.setGadgetStayOnTop(onTop);
+  e_.gadget().setGadgetStayOnTop(onTop);
 }
 void MonitorBridge::showGadgetFirstTime() {
-  e_.ports_.window.showGadgetFirstTime();
+  e_.gadget().showGadgetFirstTime();
 }
 void MonitorBridge::refreshGadget() {
-  e_.ports_.window.refreshGadget();
+  e_.gadget().refreshGadget();
 }
 void MonitorBridge::hideGadget() {
-  e_.ports_.window.hideGadget();
+  e_.gadget().hideGadget();
 }
 void MonitorBridge::setGadgetHint(const std::string& hint) {
-  e_.ports_.window.setGadgetHint(hint);
+  e_.gadget().setGadgetHint(hint);
 }
 bool MonitorBridge::calibratePageVisible() {
   return e_.ports_.window.calibratePageVisible();
@@ -174,28 +174,28 @@ void HistoryBridge::waitidle(int rounds) {
 // --- Settings -------------------------------------------------------------
 
 void SettingsBridge::setTrayCheck(settings::TrayCheck item, bool checked) {
-  e_.ports_.window.setTrayCheck(item, checked);
+  e_.trayMenu().setTrayCheck(item, checked);
 }
 void SettingsBridge::checkOpacityItem(int percent) {
-  e_.ports_.window.checkOpacityItem(percent);
+  e_.trayMenu().checkOpacityItem(percent);
 }
 void SettingsBridge::checkPriorityItem(int priority) {
-  e_.ports_.window.checkPriorityItem(priority);
+  e_.trayMenu().checkPriorityItem(priority);
 }
 void SettingsBridge::showGadget() {
-  e_.ports_.window.showGadget();
+  e_.gadget().showGadget();
 }
 void SettingsBridge::setGadgetStayOnTop(bool onTop) {
-  e_.ports_.window.setGadgetStayOnTop(onTop);
+  e_.gadget().setGadgetStayOnTop(onTop);
 }
 
 void SettingsBridge::relayoutGadget() {
-  e_.ports_.window.relayoutGadget();
+  e_.gadget().relayoutGadget();
   e_.saveSettings();
 }
 
 void SettingsBridge::applyGadgetOpacity() {
-  e_.ports_.window.applyGadgetOpacity();
+  e_.gadget().applyGadgetOpacity();
 }
 void SettingsBridge::setAutoRun(bool on) {
   e_.ports_.window.setAutoRun(on);
@@ -271,7 +271,7 @@ void UpdateBridge::closeRequest() {
 // --- Alerts ---------------------------------------------------------------
 
 void AlertsBridge::bringGadgetToFront() {
-  e_.ports_.window.bringGadgetToFront();
+  e_.gadget().bringGadgetToFront();
 }
 void AlertsBridge::saveSettings() {
   e_.saveSettings();
@@ -280,10 +280,10 @@ void AlertsBridge::saveSettings() {
 // --- Power management -----------------------------------------------------
 
 void PowerBridge::rebuildPowerPlanMenu(const std::vector<power::PowerPlanEntry>& plans) {
-  e_.ports_.window.rebuildPowerPlanMenu(plans);
+  e_.trayMenu().rebuildPowerPlanMenu(plans);
 }
 void PowerBridge::enablePowerPlanMenu(bool enabled) {
-  e_.ports_.window.enablePowerPlanMenu(enabled);
+  e_.trayMenu().enablePowerPlanMenu(enabled);
 }
 
 void PowerBridge::waitForMonitoringIdle() {
@@ -298,10 +298,10 @@ void PowerBridge::fastDischargeCommand() {
 }
 
 void PowerBridge::setGreenModeChecked(bool on) {
-  e_.ports_.window.setGreenModeChecked(on);
+  e_.trayMenu().setGreenModeChecked(on);
 }
 void PowerBridge::checkPriorityItem(int taskPriority) {
-  e_.ports_.window.checkPriorityItem(taskPriority);
+  e_.trayMenu().checkPriorityItem(taskPriority);
 }
 void PowerBridge::redrawPriorityRadios() {
   e_.ports_.window.redrawPriorityRadios();

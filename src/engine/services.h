@@ -38,6 +38,8 @@ class GraphPort;
 
 namespace voltaro::engine {
 
+class GadgetPort;
+class TrayMenuPort;
 class WindowPort;
 
 struct PlatformServices {
@@ -76,6 +78,10 @@ struct PresentationPorts {
   WindowPort& window;
   // Optional: nullptr shows the parameters dialog to nobody.
   view::ParametersPort* parameters = nullptr;
+  // Optional: nullptr runs without a desktop gadget.
+  GadgetPort* gadget = nullptr;
+  // Optional: nullptr runs without a notification-area menu.
+  TrayMenuPort* trayMenu = nullptr;
 };
 
 }  // namespace voltaro::engine
