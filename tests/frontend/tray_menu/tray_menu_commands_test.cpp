@@ -270,9 +270,10 @@ TEST_F(TrayMenuCommandsTest, OpenersGreenModeAndExit) {
   std::ofstream(harness.dataFile("calibrationlog.txt")) << "x\r\n";
   choose(C::CalibrationLog);
   choose(C::DischargeLog);  // no discharge log: nothing
-  EXPECT_THAT(harness.shell.calls,
-              ElementsAre("open " + (documents.path() / "share/voltaro/vt_help.htm").string(),
-                          "power settings", "edit " + harness.dataFile("calibrationlog.txt")));
+  EXPECT_THAT(
+      harness.shell.calls,
+      ElementsAre("open " + (documents.path() / "share" / "voltaro" / "vt_help.htm").string(),
+                  "power settings", "edit " + harness.dataFile("calibrationlog.txt")));
   EXPECT_THAT(harness.statusLine.texts, ::testing::Contains(kNoPowerSettingsText));
 
   const int gauges = harness.window.gauges;
