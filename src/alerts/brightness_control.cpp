@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "alerts/sounds.h"
-#include "common/rounding.h"
 
 namespace voltaro::alerts {
 
@@ -107,9 +106,9 @@ void BrightnessControl::showLevelCaption() {
 }
 
 std::optional<int> trayItemForLevel(std::uint8_t level) {
-  const auto item = roundHalfEven(level / 10.0);
+  const int item = level / 10;
   if (item < 1 || item > 10) return std::nullopt;
-  return static_cast<int>(item);
+  return item;
 }
 
 }  // namespace voltaro::alerts

@@ -100,8 +100,8 @@ class BrightnessControl {
   bool testRunning_ = false;
 };
 
-// The tray item 1..10 for a brightness level: the level in tens, rounded
-// with halves to even (45 -> 4, 55 -> 6); nullopt outside 1..10.
+// The tray item 1..10 for a brightness level: the level in tens, truncated
+// (95 -> 9, 5 -> none); nullopt outside 1..10.
 std::optional<int> trayItemForLevel(std::uint8_t level);
 
 }  // namespace voltaro::alerts

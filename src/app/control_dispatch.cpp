@@ -1,21 +1,19 @@
 // The commands of the skinned controls and the keys of the main window.
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
-#include <QUrl>
-
 #include "alerts/sounds.h"
 #include "app/main_window.h"
 #include "app/switch_table.h"
 #include "common/scramble.h"
 #include "engine/engine.h"
+#include "frontend/tray_menu/desktop_openers.h"
+#include "frontend/tray_menu/setting_commands.h"
 
 namespace voltaro::app {
 
 namespace {
 using alerts::AlertColumn;
 using alerts::CriticalPowerAction;
+using frontend::tray_menu::GadgetFigure;
+using frontend::tray_menu::SettingCommands;
 
 void openWeb(engine::Engine& e, const char* page) {
   e.services().shell.openFile("http://" + e.updateCheck().webHost() + page);
@@ -35,7 +33,7 @@ bool runCalibrateControl(engine::Engine& e, int number) {
       e.healthCommands().resetCommand();
       return true;
     case 90:
-      e.services().shell.openFile("powercfg.cpl");
+      frontend::tray_menu::openPowerSettings(e, platform::PowerSettingsView::Advanced);
       return true;
     default:
       return false;
@@ -116,7 +114,48 @@ bool runAlertsControl(engine::Engine& e, int number, bool shift) {
   }
 }
 
+// The controls that do what a tray menu item does, so that its mark follows.
+bool runTrayMenuSetting(engine::Engine& e, int number) {
+  const auto& s = e.settings();
+  SettingCommands commands(e);
+  switch (number) {
+    case 23:
+      commands.flipAlwaysOnTop();
+      return true;
+    case 61:
+      commands.flipShown(GadgetFigure::Capacity);
+      return true;
+    case 62:
+      commands.flipShown(GadgetFigure::TimeRemaining);
+      return true;
+    case 63:
+      commands.flipShown(GadgetFigure::CpuUsage);
+      return true;
+    case 84:
+      commands.chooseSize(s.SmallSizeGadget == 0);
+      return true;
+    case 85:
+      commands.chooseStyle(s.Style3DGadget == 0);
+      return true;
+    case 64:
+      e.taskPriority().choosePriority(1);
+      return true;
+    case 87:
+      e.taskPriority().choosePriority(2);
+      return true;
+    case 88:
+      e.taskPriority().choosePriority(3);
+      return true;
+    case 89:
+      e.taskPriority().choosePriority(4);
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
+  if (runTrayMenuSetting(e, number)) return true;
   auto& s = e.settings();
   switch (number) {
     case 20:
@@ -135,18 +174,6 @@ bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
     case 31:
       e.advice().act31();
       return true;
-    case 64:
-      e.taskPriority().choosePriority(1);
-      return true;
-    case 87:
-      e.taskPriority().choosePriority(2);
-      return true;
-    case 88:
-      e.taskPriority().choosePriority(3);
-      return true;
-    case 89:
-      e.taskPriority().choosePriority(4);
-      return true;
     default:
       break;
   }
@@ -154,9 +181,7 @@ bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
   // A log switched on starts with a fresh entry time, not the one from
   // before it was switched off.
   if (number == 21 && s.DischargeLog != 0) e.dischargeLog().resetEntryTime();
-  if (number == 23) e.gadget().setGadgetStayOnTop(s.BatteryOnTop != 0);
   if (number == 33 && s.ShowBatteryGadget == 0) e.gadget().hideGadget();
-  if (number == 84 || number == 85) e.gadget().relayoutGadget();
   if (number == 25 || number == 80 || number == 83) w.redraw();
   return true;
 }
@@ -181,13 +206,6 @@ bool runGraphControl(engine::Engine& e, int number) {
   }
 }
 
-void openHelp(engine::Engine& e) {
-  const QString folder = QFileInfo(QCoreApplication::applicationFilePath()).absolutePath();
-  QString help = QDir(folder).filePath("vt_help.htm");
-  // An installed program keeps its help page with its other shared files.
-  if (!QFileInfo::exists(help)) help = QDir(folder).filePath("../share/voltaro/vt_help.htm");
-  e.services().shell.openFile(QFileInfo(help).absoluteFilePath().toStdString());
-}
 }  // namespace
 
 void MainWindow::runControl(int number, bool shift) {
@@ -201,7 +219,7 @@ void MainWindow::runControl(int number, bool shift) {
   engine::Engine& e = *engine_;
   switch (number) {
     case 6:
-      openHelp(e);
+      frontend::tray_menu::openHelpPage(e);
       return;
     case 7:
       e.closeRequest();

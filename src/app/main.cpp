@@ -1,8 +1,7 @@
 // The program entry: one copy per user, the engine on the Linux services (or
 // a simulated battery with VOLTARO_SIMULATE=FILE), the main window, the
-// dialogs and the tray icon, then the event loop.
+// dialogs and the tray icon with its menu, then the event loop.
 #include <QApplication>
-#include <QMenu>
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/program_services.h"
 #include "app/program_start.h"
+#include "app/tray_icon_menu.h"
 #include "common/scramble.h"
 #include "engine/engine.h"
 #include "ui/autostart_entry.h"
@@ -70,9 +70,11 @@ int main(int argc, char** argv) {
   ui::AdviceWindow advice;
   ui::ParametersWindow parameters;
   ui::QtFileDialogs fileDialogs(&window);
-  engine::Engine engine(platform.services(), engine::PresentationPorts{
-                                                 tray, window, errors, errorBox, confirmation,
-                                                 advice, fileDialogs, window, window, &parameters});
+  app::TrayIconMenu trayMenu(tray, window);
+  engine::Engine engine(
+      platform.services(),
+      engine::PresentationPorts{tray, window, errors, errorBox, confirmation, advice, fileDialogs,
+                                window, window, &parameters, nullptr, &trayMenu.port()});
   platform.onAcPowerHint = [&engine] { return engine.live().onPower; };
 
   auto click = [&engine] {
@@ -97,14 +99,8 @@ int main(int argc, char** argv) {
 
   tray.setHint(productTitle());
   tray.setIcon(14);
-  QMenu menu;
-  menu.addAction("Show", &window, [&window] { window.showFromTray(); });
-  menu.addSeparator();
-  menu.addAction("Exit", &window, [&engine] { engine.closeRequest(); });
-  tray.setMenu(&menu);
+  trayMenu.attach(engine);
   tray.makeVisible();
-  QObject::connect(&tray, &ui::QtTray::doubleClicked, &window,
-                   [&window] { window.showFromTray(); });
   QObject::connect(&guard, &ui::SingleInstance::activationRequested, &window,
                    [&window] { window.showFromTray(); });
   startTrayKeeper(tray, &window);

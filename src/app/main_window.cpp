@@ -58,7 +58,8 @@ QString colourSheet(const QColor& colour) {
 }  // namespace
 
 MainWindow::MainWindow(double dotsPerInch)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+    // A tool window has no taskbar button: the program lives in the tray.
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       dotsPerInch_(dotsPerInch),
       controls_({[this](int number) { drawControl(number); },
                  [this] {

@@ -15,7 +15,8 @@ namespace {
 
 // The version shown beside the product title.
 constexpr const char* kVersionText = "9.2";
-// Rounds of the close request's and the exit procedure's wait for a tick.
+// Rounds of the close request's, the exit procedure's and the gadget
+// re-layout's wait for a tick.
 constexpr int kExitWaitRounds = 10;
 constexpr std::uint32_t kExitPauseMilliseconds = 100;
 // About one start in this many checks for a new version unprompted.
@@ -108,6 +109,7 @@ int Engine::formCreate() {
   alertsPage_.showTexts();
   ports_.window.redrawSettingsPages();
   ports_.window.setAutoRun(settings_.AutoRun != 0);
+  showTrayMenuChecks();
 
   battery_.createDeviceSet();
   historyController_.resetHistory();
@@ -122,8 +124,29 @@ int Engine::formCreate() {
   return 0;
 }
 
+void Engine::showTrayMenuChecks() {
+  using settings::TrayCheck;
+  TrayMenuPort& menu = trayMenu();
+  menu.setTrayCheck(TrayCheck::SmallSize, settings_.SmallSizeGadget != 0);
+  menu.setTrayCheck(TrayCheck::Style3D, settings_.Style3DGadget != 0);
+  menu.setTrayCheck(TrayCheck::AlwaysOnTop, settings_.BatteryOnTop != 0);
+  menu.setTrayCheck(TrayCheck::BalloonHints, settings_.BalloonHints != 0);
+  menu.setTrayCheck(TrayCheck::BatteryCapacity, settings_.GadgetShowCapacity != 0);
+  menu.setTrayCheck(TrayCheck::TimeRemaining, settings_.GadgetShowTimeRemaining != 0);
+  menu.setTrayCheck(TrayCheck::CpuUsage, settings_.GadgetShowCpuUsage != 0);
+  menu.checkOpacityItem(settings_.GadgetOpacity);
+  menu.checkPriorityItem(settings_.TaskPriority);
+}
+
 void Engine::saveSettings() {
   if (settingsStore_) settingsStore_->saveSettings(settings_);
+}
+
+void Engine::relayoutGadget() {
+  saveSettings();
+  if (monitor_.busy()) monitor_.waitidle(kExitWaitRounds);
+  monitor::BusyGuard busy(monitor_.busyFlag());
+  gadget().relayoutGadget();
 }
 
 void Engine::closeRequest() {

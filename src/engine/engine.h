@@ -116,6 +116,10 @@ class Engine {
 
   // Saves the settings record and "launch.txt" (no-op before formCreate).
   void saveSettings();
+  // After a new gadget size or style: saves the settings, waits briefly for
+  // a monitoring update in progress, then lets the gadget re-lay itself out
+  // while holding the busy flag.
+  void relayoutGadget();
 
  private:
   friend class BatteryBridge;
@@ -128,6 +132,9 @@ class Engine {
   friend class PowerBridge;
   friend class FastDischargeBridge;
   friend class UpdateBridge;
+
+  // The tray menu's marks of the loaded settings.
+  void showTrayMenuChecks();
 
   PlatformServices services_;
   PresentationPorts ports_;

@@ -190,8 +190,7 @@ void SettingsBridge::setGadgetStayOnTop(bool onTop) {
 }
 
 void SettingsBridge::relayoutGadget() {
-  e_.gadget().relayoutGadget();
-  e_.saveSettings();
+  e_.relayoutGadget();
 }
 
 void SettingsBridge::applyGadgetOpacity() {

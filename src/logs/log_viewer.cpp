@@ -8,7 +8,7 @@ namespace voltaro::logs {
 bool LogViewer::openIfPresent(const std::string& fileName) {
   const std::string path = dataFolder_ + fileName;
   if (!fileExists(path)) return false;
-  shell_.openFile(path);
+  shell_.openTextFile(path);
   return true;
 }
 

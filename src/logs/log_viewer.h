@@ -1,4 +1,4 @@
-// Opens the logs in the system's plain-text editor. A missing log opens
+// Opens the logs in the desktop's text editor. A missing log opens
 // nothing, and an editor that fails to start is not reported.
 #pragma once
 

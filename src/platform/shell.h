@@ -1,14 +1,23 @@
 // The shell: opening files and addresses with their associated program,
-// running a program and waiting for it, and capturing a program's output.
+// opening text files and the desktop's power settings, running a program and
+// waiting for it, and capturing a program's output.
 //
-// Backends: LinuxShell (linux/, xdg-open and a process runner), SimShell
+// Backends: LinuxShell (linux_services/, xdg-open, the installed power
+// settings program and a process runner), Win32Shell (windows/), SimShell
 // (sim/, records every request and answers with scripted output).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace voltaro::platform {
+
+// Which view of the desktop's power settings program to open.
+enum class PowerSettingsView : std::uint8_t {
+  Plans,     // the power plans ("Power Options" of the tray menu)
+  Advanced,  // the advanced settings of the active plan
+};
 
 class Shell {
  public:
@@ -18,6 +27,15 @@ class Shell {
   // (ShellExecute "open", xdg-open). False when it could not be started; the
   // opened program's own result is not known.
   virtual bool openFile(const std::string& target) = 0;
+
+  // Opens a text file in the desktop's text editor (Windows: notepad.exe;
+  // Linux: the default handler of text files). False when it could not be
+  // started.
+  virtual bool openTextFile(const std::string& path) = 0;
+
+  // Opens the desktop's power settings program at `view`. False when the
+  // system has none or it could not be started.
+  virtual bool openPowerSettings(PowerSettingsView view) = 0;
 
   // Starts `program` hidden with `arguments`, elevated when asked, in
   // `workingDirectory` (empty: the current one), and waits for it to end while

@@ -119,7 +119,7 @@ TEST_F(BrightnessTest, WarningBrightnessSetsTheOnBatteryPolicySilently) {
   EXPECT_TRUE(w.audio.played.empty());
 }
 
-TEST_F(BrightnessTest, TrayItemsSetBothPoliciesAndCheckTheRoundedLevel) {
+TEST_F(BrightnessTest, TrayItemsSetBothPoliciesAndCheckTheTruncatedLevel) {
   w.brightness.initBrightness();
   w.brightness.applyTrayBrightness(70);
   EXPECT_EQ(w.display.calls.back(), "setBrightness 3 70 70");
@@ -128,10 +128,11 @@ TEST_F(BrightnessTest, TrayItemsSetBothPoliciesAndCheckTheRoundedLevel) {
   EXPECT_THAT(w.audio.played, ElementsAre(Clip::Refusal));
 
   EXPECT_EQ(trayItemForLevel(45), 4);
-  EXPECT_EQ(trayItemForLevel(55), 6);
+  EXPECT_EQ(trayItemForLevel(55), 5);
+  EXPECT_EQ(trayItemForLevel(95), 9);
   EXPECT_EQ(trayItemForLevel(100), 10);
   EXPECT_EQ(trayItemForLevel(0), std::nullopt);
-  EXPECT_EQ(trayItemForLevel(3), std::nullopt);
+  EXPECT_EQ(trayItemForLevel(5), std::nullopt);
 
   w.display.acLevel = 100;
   w.display.dcLevel = 45;

@@ -29,9 +29,10 @@ WindowHarness::WindowHarness(const std::filesystem::path& documents) {
       engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
                                power, planTool, shell},
       engine::PresentationPorts{tray, window, errors, errorBox, confirmation, advice, fileDialogs,
-                                window, window, &parameters});
+                                window, window, &parameters, nullptr, &trayMenu.port()});
   window.clickSound = [this] { audio.play(platform::Clip::Click); };
   window.attach(*engine_);
+  trayMenu.attach(*engine_);
 }
 
 int WindowHarness::start() {

@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "app/skin_image.h"
+#include "app/tray_icon_menu.h"
 #include "engine/engine.h"
 #include "fakes/fake_advice.h"
 #include "fakes/fake_audio.h"
@@ -26,6 +27,7 @@
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_system_times.h"
 #include "platform/sim/virtual_runtime.h"
+#include "ui/qt_tray.h"
 
 namespace voltaro::testing {
 
@@ -74,6 +76,8 @@ class WindowHarness {
   fakes::FakeFileDialog fileDialogs;
   fakes::FakeParameters parameters;
   app::MainWindow window{96.0};
+  ui::QtTray qtTray;
+  app::TrayIconMenu trayMenu{qtTray, window};
 
  private:
   std::unique_ptr<engine::Engine> engine_;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "engine/engine.h"
 #include "engine/window_port.h"
@@ -39,9 +40,13 @@ struct RecordingWindow : engine::WindowPort {
   void quit() override { ++quits; }
   void drawgauge() override { ++gauges; }
   void setAutoRun(bool on) override { autoRun = on; }
+  void redrawControl(int number) override { redrawn.push_back(number); }
+  void redrawPriorityRadios() override { ++priorityRedraws; }
   int quits = 0;
   int gauges = 0;
   bool autoRun = false;
+  std::vector<int> redrawn;  // control numbers, in order
+  int priorityRedraws = 0;
 };
 
 // A folder of its own under the system's temporary folder, removed at the end.
@@ -90,6 +95,9 @@ class EngineHarness {
   fakes::FakeFileDialog fileDialogs;
   CountingGraph graph;
   RecordingWindow window;
+  // Optional ports, set before create().
+  engine::GadgetPort* gadget = nullptr;
+  engine::TrayMenuPort* trayMenu = nullptr;
 
  private:
   std::unique_ptr<engine::Engine> engine_;

@@ -21,6 +21,14 @@ class FakeShell : public platform::Shell {
     opened.push_back(target);
     return startSucceeds;
   }
+  bool openTextFile(const std::string& path) override {
+    edited.push_back(path);
+    return startSucceeds;
+  }
+  bool openPowerSettings(platform::PowerSettingsView view) override {
+    powerSettings.push_back(view);
+    return powerSettingsInstalled && startSucceeds;
+  }
   bool runAndWait(bool elevate, const std::string& program,
                   const std::vector<std::string>& arguments,
                   const std::string& workingDirectory) override {
@@ -34,8 +42,11 @@ class FakeShell : public platform::Shell {
   }
 
   bool startSucceeds = true;
+  bool powerSettingsInstalled = true;
   std::string output;
   std::vector<std::string> opened;
+  std::vector<std::string> edited;  // text files opened in the editor
+  std::vector<platform::PowerSettingsView> powerSettings;
   std::vector<Run> runs;
 };
 

@@ -207,7 +207,7 @@ TEST_F(LogsTest, ViewersOpenTheLogThatExists) {
   LogViewer viewer(dataFolder, shell);
   viewer.viewDischargeLog();
   viewer.viewCalibrationLog();
-  EXPECT_TRUE(shell.opened.empty());
+  EXPECT_TRUE(shell.edited.empty());
 
   ASSERT_TRUE(writeTextLines(file("voltarologold.txt"), {"old"}));
   viewer.viewDischargeLog();
@@ -217,8 +217,9 @@ TEST_F(LogsTest, ViewersOpenTheLogThatExists) {
   shell.startSucceeds = false;  // an editor that fails to start is not reported
   viewer.viewCalibrationLog();
 
-  EXPECT_EQ(shell.opened,
+  EXPECT_EQ(shell.edited,
             (Lines{file("voltarologold.txt"), file("voltarolog.txt"), file("calibrationlog.txt")}));
+  EXPECT_TRUE(shell.opened.empty()) << "a log opens in the text editor, not by its type";
   EXPECT_TRUE(errors.messages.empty());
 }
 

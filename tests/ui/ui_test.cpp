@@ -1,21 +1,26 @@
 // The Qt windows and services of src/ui: the confirmation dialog's answers
-// and layout, the single-instance guard, the autostart entry, the tray hint
-// and the file-dialog filters.
+// and layout, the single-instance guard, the autostart entry, the tray hint,
+// the tray menu drawn from its model and the file-dialog filters.
 #include <gtest/gtest.h>
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
+#include "frontend/tray_menu/menu_dump.h"
+#include "frontend/tray_menu/tray_menu_tree.h"
 #include "ui/autostart_entry.h"
 #include "ui/dialog_windows.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_tray.h"
+#include "ui/qt_tray_menu.h"
 #include "ui/single_instance.h"
 
 namespace voltaro::ui {
@@ -186,6 +191,70 @@ TEST(QtTrayTest, HintUsesLineBreaksAndTheNotificationAreasLimit) {
   tray.setIcon(17);
   EXPECT_EQ(tray.picture(), 16) << "no picture beyond the table";
   EXPECT_EQ(QtTray::picturePath(3), ":/skin/tray_03.png");
+}
+
+// The rendered menu in the lines of testing::dumpMenu.
+void dumpQMenu(const QMenu* menu, const std::string& indent, std::vector<std::string>& lines) {
+  using frontend::tray_menu::ItemKind;
+  for (const QAction* action : menu->actions()) {
+    ItemKind kind = ItemKind::Command;
+    if (action->isSeparator()) kind = ItemKind::Separator;
+    if (action->isCheckable()) kind = ItemKind::Check;
+    if (action->actionGroup() && action->actionGroup()->isExclusive()) kind = ItemKind::Radio;
+    if (action->menu()) kind = ItemKind::Submenu;
+    const std::string caption = action->text().replace("&&", "&").toStdString();
+    lines.push_back(indent +
+                    testing::itemLine(kind, action->isChecked(), caption, action->isEnabled()));
+    if (action->menu()) dumpQMenu(action->menu(), indent + "  ", lines);
+  }
+}
+
+std::vector<std::string> dumpQMenu(const QMenu* menu) {
+  std::vector<std::string> lines;
+  dumpQMenu(menu, "", lines);
+  return lines;
+}
+
+TEST(QtTrayMenuTest, ShowsTheModelAndFollowsItsChanges) {
+  using frontend::tray_menu::ItemKind;
+  using frontend::tray_menu::MenuItem;
+  using C = frontend::tray_menu::TrayCommand;
+  frontend::tray_menu::MenuModel model(frontend::tray_menu::buildTrayMenu());
+  QtTrayMenu menu(model);
+  EXPECT_EQ(dumpQMenu(menu.menu()), testing::dumpMenu(model.root()));
+
+  model.setChecked({C::OpacityItem, 60}, true);
+  model.setChecked({C::GreenMode}, true);
+  model.setEnabled({C::Brightness}, false);
+  model.replaceChildren(
+      {C::PowerPlan},
+      {MenuItem{{C::PowerPlanItem, 0}, "Fast & Quiet", ItemKind::Radio, false, true, {}},
+       MenuItem{{C::PowerPlanItem, 1}, "Saver", ItemKind::Radio, true, true, {}}});
+  EXPECT_EQ(dumpQMenu(menu.menu()), testing::dumpMenu(model.root()));
+  EXPECT_EQ(menu.action({C::PowerPlanItem, 0})->text(), "Fast && Quiet") << "no mnemonic";
+}
+
+TEST(QtTrayMenuTest, AClickReachesTheHandlerAfterTheMenuAndKeepsTheModelsMarks) {
+  using C = frontend::tray_menu::TrayCommand;
+  frontend::tray_menu::MenuModel model(frontend::tray_menu::buildTrayMenu());
+  model.setChecked({C::SizeItem, 1}, true);
+  QtTrayMenu menu(model);
+  std::vector<int> chosen;
+  int opened = 0;
+  menu.chosen = [&chosen](frontend::tray_menu::ItemId id) { chosen.push_back(id.code()); };
+  menu.aboutToOpen = [&opened] { ++opened; };
+
+  Q_EMIT menu.menu()->aboutToShow();
+  menu.action({C::SizeItem, 0})->trigger();
+  menu.action({C::AlwaysOnTop})->trigger();
+  EXPECT_TRUE(chosen.empty()) << "the handler runs once the menu is done";
+  EXPECT_TRUE(menu.action({C::SizeItem, 1})->isChecked());
+  EXPECT_FALSE(menu.action({C::SizeItem, 0})->isChecked());
+  EXPECT_FALSE(menu.action({C::AlwaysOnTop})->isChecked());
+  QApplication::processEvents();
+  EXPECT_EQ(chosen, (std::vector<int>{frontend::tray_menu::ItemId{C::SizeItem, 0}.code(),
+                                      frontend::tray_menu::ItemId{C::AlwaysOnTop}.code()}));
+  EXPECT_EQ(opened, 1);
 }
 
 TEST(QtFileDialogsTest, FilterPairsBecomeQtFilters) {

@@ -28,8 +28,8 @@ Outcome brightness(platform::Display& display, std::vector<std::string> args) {
 platform::sim::SimDisplay tenLevels() {
   platform::sim::SimDisplay display;
   display.supportedLevels = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
-  display.acLevel = 55;  // the tray checks "60%": 5.5 tens round to 6
-  display.dcLevel = 45;  // and "40%": 4.5 tens round to the even 4
+  display.acLevel = 95;  // the tray checks "90%": 9.5 tens truncate to 9
+  display.dcLevel = 45;  // and "40%"
   return display;
 }
 
@@ -37,7 +37,7 @@ TEST(BrightnessCommand, ReadsBothLevelsWithTheTrayItemTheyCheck) {
   auto display = tenLevels();
   const Outcome run = brightness(display, {});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.out.find("On AC power  55 % (tray item 60%)"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("On AC power  95 % (tray item 90%)"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("On battery   45 % (tray item 40%)"), std::string::npos) << run.out;
 }
 
@@ -54,7 +54,7 @@ TEST(BrightnessCommand, RefusesLevelsNoTrayItemHasAndDisplaysWithoutControl) {
   for (const char* bad : {"75", "0", "110", "x", ""}) {
     EXPECT_EQ(brightness(display, {bad}).status, 2) << bad;
   }
-  EXPECT_EQ(display.acLevel, 55) << "a refused level changes nothing";
+  EXPECT_EQ(display.acLevel, 95) << "a refused level changes nothing";
   EXPECT_EQ(brightness(display, {"50", "60"}).status, 2);
 
   platform::sim::SimDisplay none;  // no supported levels

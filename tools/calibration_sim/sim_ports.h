@@ -117,6 +117,14 @@ class PrintingShell : public platform::Shell {
     printer_.line("open " + target);
     return true;
   }
+  bool openTextFile(const std::string& path) override {
+    printer_.line("edit " + path);
+    return true;
+  }
+  bool openPowerSettings(platform::PowerSettingsView) override {
+    printer_.line("open power settings");
+    return true;
+  }
   bool runAndWait(bool elevate, const std::string& program,
                   const std::vector<std::string>& arguments, const std::string&) override {
     std::string text = std::string(elevate ? "run elevated " : "run ") + program;

@@ -1,7 +1,10 @@
 #include "platform/linux_services/linux_shell.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QStringList>
+
+#include "platform/linux_services/power_settings_programs.h"
 
 namespace voltaro::platform::linux_services {
 
@@ -33,6 +36,23 @@ bool startAndWait(QProcess& process, Runtime& runtime, const QString& program,
 
 bool LinuxShell::openFile(const std::string& target) {
   return QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(target)});
+}
+
+bool LinuxShell::openTextFile(const std::string& path) {
+  return openFile(path);
+}
+
+bool LinuxShell::openPowerSettings(PowerSettingsView view) {
+  const auto command = choosePowerSettingsCommand(
+      powerSettingsPrograms(), qEnvironmentVariable("XDG_CURRENT_DESKTOP").toStdString(), view,
+      [](std::string_view program) {
+        const QString name =
+            QString::fromUtf8(program.data(), static_cast<qsizetype>(program.size()));
+        return !QStandardPaths::findExecutable(name).isEmpty();
+      });
+  if (!command) return false;
+  return QProcess::startDetached(QString::fromStdString(command->program),
+                                 toQt(command->arguments));
 }
 
 bool LinuxShell::runAndWait(bool elevate, const std::string& program,

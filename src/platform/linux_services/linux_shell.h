@@ -1,5 +1,6 @@
-// The shell on Linux: xdg-open for files and addresses, QProcess for running
-// programs, pkexec for elevation. Waiting keeps the program's messages
+// The shell on Linux: xdg-open for files, text files and addresses, the
+// desktop's own power settings program, QProcess for running programs,
+// pkexec for elevation. Waiting keeps the program's messages
 // flowing through the runtime, as a long wait must.
 #pragma once
 
@@ -13,6 +14,12 @@ class LinuxShell : public Shell {
   explicit LinuxShell(Runtime& runtime) : runtime_(runtime) {}
 
   bool openFile(const std::string& target) override;
+  // xdg-open chooses by the file's type, and a log's type is plain text:
+  // the desktop's default handler of text files opens it.
+  bool openTextFile(const std::string& path) override;
+  // The settings program of the running desktop (XDG_CURRENT_DESKTOP) when
+  // it is installed, else the first installed one of the table.
+  bool openPowerSettings(PowerSettingsView view) override;
   bool runAndWait(bool elevate, const std::string& program,
                   const std::vector<std::string>& arguments,
                   const std::string& workingDirectory) override;

@@ -1,5 +1,6 @@
-// A simulated shell: records what it was asked to open and run, and answers
-// captureOutput with scripted output per program.
+// A simulated shell: records what it was asked to open and run, answers
+// captureOutput with scripted output per program, and has a power settings
+// program unless told otherwise.
 #pragma once
 
 #include <map>
@@ -15,6 +16,15 @@ class SimShell : public Shell, public SimRecorder {
  public:
   bool openFile(const std::string& target) override {
     record("open " + target);
+    return startSucceeds;
+  }
+  bool openTextFile(const std::string& path) override {
+    record("edit " + path);
+    return startSucceeds;
+  }
+  bool openPowerSettings(PowerSettingsView view) override {
+    if (!powerSettingsInstalled) return false;
+    record(view == PowerSettingsView::Plans ? "power settings" : "advanced power settings");
     return startSucceeds;
   }
   bool runAndWait(bool elevate, const std::string& program,
@@ -33,6 +43,7 @@ class SimShell : public Shell, public SimRecorder {
   }
 
   bool startSucceeds = true;
+  bool powerSettingsInstalled = true;
   std::map<std::string, std::string> outputs;  // program -> printed text (CR LF lines)
 
  private:

@@ -58,6 +58,29 @@ bool executeAndWait(Runtime& runtime, const char* verb, const std::string& file,
   return true;
 }
 
+// ShellExecuteA's default verb, shown normally.
+bool shellOpen(const char* file, const char* parameters) {
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteA(nullptr, "open", file, parameters, nullptr, SW_SHOWNORMAL));
+  return result > 32;  // values up to 32 are errors
+}
+
+// What opens each view of the power settings: the control panel's power
+// options, or its advanced settings page.
+struct PowerSettingsCommand {
+  const char* file;
+  const char* parameters;
+};
+PowerSettingsCommand powerSettingsCommand(PowerSettingsView view) {
+  switch (view) {
+    case PowerSettingsView::Plans:
+      return {"powercfg.cpl", nullptr};
+    case PowerSettingsView::Advanced:
+      return {"control", "powercfg.cpl,,1"};
+  }
+  return {"powercfg.cpl", nullptr};
+}
+
 }  // namespace
 
 std::string joinCommandLine(const std::vector<std::string>& arguments) {
@@ -73,9 +96,16 @@ Win32Shell::Win32Shell(Runtime& runtime, std::string dataFolder)
     : runtime_(runtime), dataFolder_(std::move(dataFolder)) {}
 
 bool Win32Shell::openFile(const std::string& target) {
-  const auto result = reinterpret_cast<INT_PTR>(
-      ShellExecuteA(nullptr, "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-  return result > 32;  // values up to 32 are errors
+  return shellOpen(target.c_str(), nullptr);
+}
+
+bool Win32Shell::openTextFile(const std::string& path) {
+  return shellOpen("notepad.exe", joinCommandLine({path}).c_str());
+}
+
+bool Win32Shell::openPowerSettings(PowerSettingsView view) {
+  const PowerSettingsCommand command = powerSettingsCommand(view);
+  return shellOpen(command.file, command.parameters);
 }
 
 bool Win32Shell::runAndWait(bool elevate, const std::string& program,

@@ -1,4 +1,5 @@
-// The shell of Windows: ShellExecuteA for files and addresses,
+// The shell of Windows: ShellExecuteA for files and addresses, notepad.exe
+// for text files, the control panel's power options,
 // ShellExecuteExA ("runas" when elevated) for programs waited for while the
 // program's messages keep flowing, and "cmd.exe" redirecting a program's
 // output into a transient file of the data folder.
@@ -18,6 +19,8 @@ class Win32Shell final : public Shell {
   Win32Shell(Runtime& runtime, std::string dataFolder);
 
   bool openFile(const std::string& target) override;
+  bool openTextFile(const std::string& path) override;
+  bool openPowerSettings(PowerSettingsView view) override;
   bool runAndWait(bool elevate, const std::string& program,
                   const std::vector<std::string>& arguments,
                   const std::string& workingDirectory) override;

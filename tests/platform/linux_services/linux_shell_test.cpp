@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QThread>
 #include <filesystem>
 #include <fstream>
+#include <set>
+
+#include "platform/linux_services/power_settings_programs.h"
 
 #include "platform/sim/virtual_runtime.h"
 
@@ -71,6 +75,55 @@ TEST(LinuxShell, RunAndWaitWaitsPumpingMessagesAndIgnoresTheExitCode) {
   EXPECT_GT(runtime.pumps, 5);
 
   EXPECT_FALSE(shell.runAndWait(false, "/nonexistent/program", {}, ""));
+  fs::remove_all(folder);
+}
+
+TEST(PowerSettingsPrograms, TheRunningDesktopsProgramComesFirstThenTheTablesOrder) {
+  const std::vector<PowerSettingsProgram> table = {
+      {"ONE", "one-settings", {"power"}, {"power", "--advanced"}},
+      {"TWO", "two-settings", {}, {}},
+  };
+  const auto installed = [](std::set<std::string> names) {
+    return [names](std::string_view program) { return names.count(std::string(program)) > 0; };
+  };
+  using View = PowerSettingsView;
+  EXPECT_EQ(choosePowerSettingsCommand(table, "other:two", View::Plans,
+                                       installed({"one-settings", "two-settings"})),
+            (PowerSettingsCommand{"two-settings", {}}));
+  // The running desktop's program is missing: the first installed one.
+  EXPECT_EQ(choosePowerSettingsCommand(table, "TWO", View::Advanced, installed({"one-settings"})),
+            (PowerSettingsCommand{"one-settings", {"power", "--advanced"}}));
+  EXPECT_EQ(choosePowerSettingsCommand(table, "ONE", View::Plans, installed({})), std::nullopt);
+}
+
+TEST(LinuxShell, OpensTheInstalledPowerSettingsProgramOrReportsThereIsNone) {
+  sim::VirtualRuntime runtime;
+  LinuxShell shell(runtime);
+  const fs::path folder = fs::temp_directory_path() / "voltaro-power-settings-test";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const PowerSettingsProgram& first = powerSettingsPrograms().front();
+  const fs::path program = folder / std::string(first.program);
+  std::ofstream(program) << "#!/bin/sh\necho \"$@\" > " << (folder / "started").string() << "\n";
+  fs::permissions(program, fs::perms::owner_all);
+  const QByteArray path = qgetenv("PATH");
+  qputenv("PATH", QByteArray::fromStdString(folder.string()));
+
+  EXPECT_TRUE(shell.openPowerSettings(PowerSettingsView::Plans));
+  const auto startedFile = folder / "started";
+  for (int i = 0; i < 300 && !(fs::exists(startedFile) && fs::file_size(startedFile) > 0); ++i) {
+    QThread::msleep(10);
+  }
+  std::ifstream started(folder / "started");
+  std::string arguments;
+  std::getline(started, arguments);
+  std::string expected;
+  for (const std::string& a : first.plansArguments) expected += (expected.empty() ? "" : " ") + a;
+  EXPECT_EQ(arguments, expected);
+
+  fs::remove(program);
+  EXPECT_FALSE(shell.openPowerSettings(PowerSettingsView::Advanced));
+  qputenv("PATH", path);
   fs::remove_all(folder);
 }
 

@@ -10,6 +10,12 @@
 #include <QDBusMessage>
 #include <memory>
 
+#include "alerts/system_actions.h"
+#include "fakes/fake_audio.h"
+#include "fakes/fake_error_report.h"
+#include "platform/sim/sim_display.h"
+#include "platform/sim/sim_power.h"
+#include "platform/sim/sim_shell.h"
 #include "private_bus.h"
 
 namespace voltaro::platform::linux_services {
@@ -83,6 +89,24 @@ TEST_F(LogindPowerTest, RequestsReachTheManagerInteractively) {
   EXPECT_TRUE(power.reboot().requested);
   EXPECT_THAT(calls(),
               ElementsAre("Suspend true", "Hibernate true", "PowerOff true", "Reboot true"));
+}
+
+TEST_F(LogindPowerTest, TrayPowerItemsFollowWhatLogindAllows) {
+  startLogind(R"({"CanSuspend": "no", "CanHibernate": "yes", "CanPowerOff": "no"})");
+  LogindPower power(bus_->connection());
+  sim::SimDisplay display;
+  sim::SimPowerPlanTool planTool;
+  sim::SimShell shell;
+  fakes::FakeAudio audio;
+  fakes::FakeErrorReport errors;
+  const settings::AppSettings settings;
+  alerts::SystemActions actions(display, audio, power, planTool, shell, settings, errors);
+  actions.trayStandby();   // not allowed: a beep and hibernation instead
+  actions.trayShutDown();  // not allowed: nothing
+  actions.trayRestart();   // asked without a check
+  EXPECT_THAT(calls(), ElementsAre("CanSuspend", "CanHibernate", "Hibernate true", "CanPowerOff",
+                                   "Reboot true"));
+  EXPECT_TRUE(errors.messages.empty());
 }
 
 TEST(LogindPowerWithoutService, AnswersNoAndRequestsFail) {
