@@ -189,9 +189,14 @@ void SettingsBridge::setGadgetStayOnTop(bool onTop) {
   e_.gadget().setGadgetStayOnTop(onTop);
 }
 
+// The gadget's re-layout saves the record first; without a gadget the
+// record is still saved, as every re-layout does.
 void SettingsBridge::relayoutGadget() {
-  e_.gadget().relayoutGadget();
-  e_.saveSettings();
+  if (e_.ports_.gadget == nullptr) {
+    e_.saveSettings();
+    return;
+  }
+  e_.ports_.gadget->relayoutGadget();
 }
 
 void SettingsBridge::applyGadgetOpacity() {

@@ -27,7 +27,7 @@ int EngineHarness::create() {
       engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
                                power, planTool, shell},
       engine::PresentationPorts{tray, statusLine, errors, errorBox, confirmation, advice,
-                                fileDialogs, graph, window});
+                                fileDialogs, graph, window, nullptr, gadget});
   return engine_->formCreate();
 }
 

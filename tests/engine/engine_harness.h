@@ -39,6 +39,8 @@ struct RecordingWindow : engine::WindowPort {
   void quit() override { ++quits; }
   void drawgauge() override { ++gauges; }
   void setAutoRun(bool on) override { autoRun = on; }
+  bool homePageVisible() override { return homeShown; }
+  bool homeShown = false;
   int quits = 0;
   int gauges = 0;
   bool autoRun = false;
@@ -90,6 +92,8 @@ class EngineHarness {
   fakes::FakeFileDialog fileDialogs;
   CountingGraph graph;
   RecordingWindow window;
+  // Set before create() to run with a desktop gadget.
+  engine::GadgetPort* gadget = nullptr;
 
  private:
   std::unique_ptr<engine::Engine> engine_;
