@@ -155,7 +155,13 @@ bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
   // before it was switched off.
   if (number == 21 && s.DischargeLog != 0) e.dischargeLog().resetEntryTime();
   if (number == 23) e.gadget().setGadgetStayOnTop(s.BatteryOnTop != 0);
-  if (number == 33 && s.ShowBatteryGadget == 0) e.gadget().hideGadget();
+  if (number == 33) {
+    if (s.ShowBatteryGadget == 0) {
+      e.gadget().hideGadget();
+    } else {
+      e.gadget().showGadget();
+    }
+  }
   if (number == 84 || number == 85) e.gadget().relayoutGadget();
   if (number == 25 || number == 80 || number == 83) w.redraw();
   return true;

@@ -1,6 +1,6 @@
 // The program entry: one copy per user, the engine on the Linux services (or
 // a simulated battery with VOLTARO_SIMULATE=FILE), the main window, the
-// dialogs and the tray icon, then the event loop.
+// desktop gadget, the dialogs and the tray icon, then the event loop.
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
@@ -15,6 +15,7 @@
 #include "engine/engine.h"
 #include "ui/autostart_entry.h"
 #include "ui/dialog_windows.h"
+#include "ui/gadget_window.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_tray.h"
 #include "ui/single_instance.h"
@@ -66,13 +67,15 @@ int main(int argc, char** argv) {
   ui::QtErrorReport errors;
   ui::QtErrorBox errorBox;
   app::MainWindow window(dpi);
+  ui::GadgetWindow gadget;
   ui::ConfirmationWindow confirmation;
   ui::AdviceWindow advice;
   ui::ParametersWindow parameters;
   ui::QtFileDialogs fileDialogs(&window);
-  engine::Engine engine(platform.services(), engine::PresentationPorts{
-                                                 tray, window, errors, errorBox, confirmation,
-                                                 advice, fileDialogs, window, window, &parameters});
+  engine::Engine engine(
+      platform.services(),
+      engine::PresentationPorts{tray, window, errors, errorBox, confirmation, advice, fileDialogs,
+                                window, window, &parameters, &gadget.controller()});
   platform.onAcPowerHint = [&engine] { return engine.live().onPower; };
 
   auto click = [&engine] {
@@ -94,6 +97,8 @@ int main(int argc, char** argv) {
                                QCoreApplication::applicationFilePath());
   window.autoRunChanged = [&autostart](bool on) { autostart.setAutoRun(on); };
   window.attach(engine);
+  gadget.controller().attach(engine);
+  gadget.mainWindowRequested = [&window] { window.showFromTray(); };
 
   tray.setHint(productTitle());
   tray.setIcon(14);
@@ -102,6 +107,7 @@ int main(int argc, char** argv) {
   menu.addSeparator();
   menu.addAction("Exit", &window, [&engine] { engine.closeRequest(); });
   tray.setMenu(&menu);
+  gadget.contextMenuRequested = [&menu](QPoint at) { menu.popup(at); };
   tray.makeVisible();
   QObject::connect(&tray, &ui::QtTray::doubleClicked, &window,
                    [&window] { window.showFromTray(); });
@@ -109,7 +115,7 @@ int main(int argc, char** argv) {
                    [&window] { window.showFromTray(); });
   startTrayKeeper(tray, &window);
 
-  const int status = app::startProgram(engine, window);
+  const int status = app::startProgram(engine, window, &gadget);
   if (status != 0) return status;
   const int result = QApplication::exec();
   engine.formDestroy();

@@ -31,4 +31,20 @@ void applyGlobalAlpha(const PixelBuffer& picture, std::uint8_t alpha, PixelBuffe
   }
 }
 
+void flattenOnBackdrop(const PixelBuffer& picture, Pixel backdrop, PixelBuffer& out) {
+  if (out.size() != picture.size()) out = PixelBuffer(picture.width(), picture.height());
+  const std::size_t count =
+      static_cast<std::size_t>(picture.width()) * static_cast<std::size_t>(picture.height());
+  for (std::size_t i = 0; i < count; ++i) {
+    const Pixel p = picture.data()[i];
+    const std::uint32_t rest = 255 - alphaOf(p);
+    // Premultiplied channels can exceed the alpha (skin levels 240..254).
+    auto over = [rest](std::uint32_t top, std::uint32_t below) {
+      return std::min<std::uint32_t>(top + (2 * below * rest + 255) / 510, 255);
+    };
+    out.data()[i] = argb(255, over(redOf(p), redOf(backdrop)), over(greenOf(p), greenOf(backdrop)),
+                         over(blueOf(p), blueOf(backdrop)));
+  }
+}
+
 }  // namespace voltaro::gadget

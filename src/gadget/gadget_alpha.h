@@ -15,4 +15,10 @@ std::uint8_t opacityAlpha(int percent);
 // Every channel of every pixel, alpha included, becomes round(c x alpha / 255).
 void applyGlobalAlpha(const PixelBuffer& picture, std::uint8_t alpha, PixelBuffer& out);
 
+// Where a window cannot be translucent (no compositor): the picture laid
+// over an opaque `backdrop`, every pixel opaque, so the texts stay readable.
+// The window is then cut to the pixels whose alpha is at least kShapeAlpha.
+inline constexpr std::uint8_t kShapeAlpha = 128;
+void flattenOnBackdrop(const PixelBuffer& picture, Pixel backdrop, PixelBuffer& out);
+
 }  // namespace voltaro::gadget

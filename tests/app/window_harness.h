@@ -26,6 +26,7 @@
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_system_times.h"
 #include "platform/sim/virtual_runtime.h"
+#include "ui/gadget_window.h"
 
 namespace voltaro::testing {
 
@@ -41,7 +42,9 @@ class ScratchFolder {
 
 class WindowHarness {
  public:
-  explicit WindowHarness(const std::filesystem::path& documents);
+  // `withGadget`: the engine has the desktop gadget, whose creation the
+  // start of monitoring waits for.
+  explicit WindowHarness(const std::filesystem::path& documents, bool withGadget = false);
   // formCreate, the first-run rule and the start of monitoring.
   int start();
 
@@ -74,6 +77,7 @@ class WindowHarness {
   fakes::FakeFileDialog fileDialogs;
   fakes::FakeParameters parameters;
   app::MainWindow window{96.0};
+  ui::GadgetWindow gadget;
 
  private:
   std::unique_ptr<engine::Engine> engine_;

@@ -41,6 +41,11 @@ TEST(GlobalAlphaTest, OpacityAndPerPixelScaling) {
   EXPECT_EQ(shown.at(1, 0), argb(77, 60, 30, 0));
   applyGlobalAlpha(picture, 0, shown);
   EXPECT_EQ(shown.at(0, 0), 0u);
+
+  // Without translucency: over an opaque backdrop, 100 + 200 x 127 / 255.
+  flattenOnBackdrop(picture, rgb(200, 200, 200), shown);
+  EXPECT_EQ(shown.at(0, 0), rgb(255, 255, 255));
+  EXPECT_EQ(shown.at(1, 0), rgb(200, 150, 100));
 }
 
 TEST(FadeTest, Sequences) {
