@@ -3,6 +3,7 @@
 #include <cctype>
 #include <random>
 
+#include "common/file_io.h"
 #include "common/scramble.h"
 #include "engine/engine.h"
 #include "frontend/gadget/gadget_figures.h"
@@ -49,10 +50,17 @@ void GadgetController::formCreate(gadget::GadgetSkins skins) {
   const gadget::GadgetLook look = gadgetLook(engine_->settings());
   surface_.resizeWindow(gadget::windowSize(look));
   std::optional<gadget::GadgetPosition> saved;
-  if (auto* store = engine_->settingsStore()) saved = store->readGadgetPosition();
+  bool unreadable = false;
+  if (auto* store = engine_->settingsStore()) {
+    const bool exists = fileExists(store->pathOf(settings::kGadgetPositionFileName));
+    saved = store->readGadgetPosition();
+    unreadable = exists && !saved;
+  }
   surface_.moveWindow(
       gadget::startingPosition(saved, look, surface_.primaryScreen(), surface_.desktop()));
-  savexy();
+  // A file that could not be read (reported by the store) is left as it is
+  // until the user places the gadget.
+  if (!unreadable) savexy();
   surface_.setHint(productTitle());
   created_ = true;
 }

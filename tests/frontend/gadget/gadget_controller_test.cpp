@@ -132,6 +132,19 @@ TEST_F(GadgetControllerTest, SavedPositionOffTheScreenIsPulledBack) {
   EXPECT_EQ(savedPosition(), (GadgetPosition{0, 1024 - 158}));
 }
 
+TEST_F(GadgetControllerTest, UnreadablePositionIsReportedAndLeftUntilADrag) {
+  createEngine();
+  const std::vector<std::uint8_t> shortFile = {1, 2, 3};
+  ASSERT_TRUE(replaceFileAtomically(harness.dataFile("battery.ini"), shortFile));
+  controller.formCreate(gadget::testing::syntheticSkins());
+  EXPECT_EQ(surface.position, (GadgetPosition{1280 - 49, 1024 - 158}));  // the default place
+  EXPECT_EQ(harness.errors.messages.size(), 1u);
+  EXPECT_EQ(readFileBytes(harness.dataFile("battery.ini")), shortFile);
+  controller.leftButtonDown({1240, 900});
+  controller.leftButtonUp();
+  EXPECT_EQ(savedPosition(), (GadgetPosition{1231, 866}));
+}
+
 TEST_F(GadgetControllerTest, RedrawsOnlyOnAChangeAndShowsAgain) {
   start();
   const std::size_t before = surface.shown.size();
