@@ -181,7 +181,13 @@ bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
   // A log switched on starts with a fresh entry time, not the one from
   // before it was switched off.
   if (number == 21 && s.DischargeLog != 0) e.dischargeLog().resetEntryTime();
-  if (number == 33 && s.ShowBatteryGadget == 0) e.gadget().hideGadget();
+  if (number == 33) {
+    if (s.ShowBatteryGadget == 0) {
+      e.gadget().hideGadget();
+    } else {
+      e.gadget().showGadget();
+    }
+  }
   if (number == 25 || number == 80 || number == 83) w.redraw();
   return true;
 }

@@ -1,6 +1,7 @@
 // The program entry: one copy per user, the engine on the Linux services (or
 // a simulated battery with VOLTARO_SIMULATE=FILE), the main window, the
-// dialogs and the tray icon with its menu, then the event loop.
+// desktop gadget, the dialogs and the tray icon with its menu, then the event
+// loop.
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include "engine/engine.h"
 #include "ui/autostart_entry.h"
 #include "ui/dialog_windows.h"
+#include "ui/gadget_window.h"
 #include "ui/qt_ports.h"
 #include "ui/qt_tray.h"
 #include "ui/single_instance.h"
@@ -66,15 +68,16 @@ int main(int argc, char** argv) {
   ui::QtErrorReport errors;
   ui::QtErrorBox errorBox;
   app::MainWindow window(dpi);
+  ui::GadgetWindow gadget;
   ui::ConfirmationWindow confirmation;
   ui::AdviceWindow advice;
   ui::ParametersWindow parameters;
   ui::QtFileDialogs fileDialogs(&window);
   app::TrayIconMenu trayMenu(tray, window);
-  engine::Engine engine(
-      platform.services(),
-      engine::PresentationPorts{tray, window, errors, errorBox, confirmation, advice, fileDialogs,
-                                window, window, &parameters, nullptr, &trayMenu.port()});
+  engine::Engine engine(platform.services(),
+                        engine::PresentationPorts{tray, window, errors, errorBox, confirmation,
+                                                  advice, fileDialogs, window, window, &parameters,
+                                                  &gadget.controller(), &trayMenu.port()});
   platform.onAcPowerHint = [&engine] { return engine.live().onPower; };
 
   auto click = [&engine] {
@@ -96,16 +99,20 @@ int main(int argc, char** argv) {
                                QCoreApplication::applicationFilePath());
   window.autoRunChanged = [&autostart](bool on) { autostart.setAutoRun(on); };
   window.attach(engine);
+  gadget.controller().attach(engine);
+  gadget.mainWindowRequested = [&window] { window.showFromTray(); };
 
   tray.setHint(productTitle());
   tray.setIcon(14);
   trayMenu.attach(engine);
+  // The gadget's right-click menu is the notification-area menu itself.
+  gadget.contextMenuRequested = [&trayMenu](QPoint at) { trayMenu.openMenu(at.x(), at.y()); };
   tray.makeVisible();
   QObject::connect(&guard, &ui::SingleInstance::activationRequested, &window,
                    [&window] { window.showFromTray(); });
   startTrayKeeper(tray, &window);
 
-  const int status = app::startProgram(engine, window);
+  const int status = app::startProgram(engine, window, &gadget);
   if (status != 0) return status;
   const int result = QApplication::exec();
   engine.formDestroy();

@@ -189,6 +189,8 @@ void SettingsBridge::setGadgetStayOnTop(bool onTop) {
   e_.gadget().setGadgetStayOnTop(onTop);
 }
 
+// The re-layout saves the record first, then waits for the tick and holds
+// the busy flag while the gadget takes its new shape.
 void SettingsBridge::relayoutGadget() {
   e_.relayoutGadget();
 }

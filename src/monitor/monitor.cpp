@@ -145,6 +145,11 @@ void Monitor::redrawOnChange() {
   }
 }
 
+void Monitor::refreshChangeSnapshot() {
+  changes_.samestate(snapshot());
+  drawGauge();
+}
+
 void Monitor::completeFirstReading() {
   if (firstReadingDone_ || !c_.requests.status.done || !c_.requests.estimate.done) return;
   changes_.samestate(snapshot());

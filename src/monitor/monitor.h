@@ -107,6 +107,9 @@ class Monitor {
   // The busy flag, for the other holders (gadget layout, screenshot).
   BusyFlag& busyFlag() { return busy_; }
   bool busy() const { return busy_.isSet(); }
+  // The gadget's re-layout: takes the change snapshot again and redraws the
+  // gauge, so the next tick redraws only on a new change.
+  void refreshChangeSnapshot();
   // A full charge re-arms the battery advice.
   void clearAdviceShown() { adviceShown_ = false; }
 

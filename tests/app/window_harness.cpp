@@ -20,7 +20,7 @@ ScratchFolder::~ScratchFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-WindowHarness::WindowHarness(const std::filesystem::path& documents) {
+WindowHarness::WindowHarness(const std::filesystem::path& documents, bool withGadget) {
   folders.documents = documents.string();
   folders.shared = documents.string();
   driver.setBattery(1, 41);
@@ -29,10 +29,12 @@ WindowHarness::WindowHarness(const std::filesystem::path& documents) {
       engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
                                power, planTool, shell},
       engine::PresentationPorts{tray, window, errors, errorBox, confirmation, advice, fileDialogs,
-                                window, window, &parameters, nullptr, &trayMenu.port()});
+                                window, window, &parameters,
+                                withGadget ? &gadget.controller() : nullptr, &trayMenu.port()});
   window.clickSound = [this] { audio.play(platform::Clip::Click); };
   window.attach(*engine_);
   trayMenu.attach(*engine_);
+  if (withGadget) gadget.controller().attach(*engine_);
 }
 
 int WindowHarness::start() {

@@ -27,6 +27,7 @@
 #include "platform/sim/sim_shell.h"
 #include "platform/sim/sim_system_times.h"
 #include "platform/sim/virtual_runtime.h"
+#include "ui/gadget_window.h"
 #include "ui/qt_tray.h"
 
 namespace voltaro::testing {
@@ -43,7 +44,9 @@ class ScratchFolder {
 
 class WindowHarness {
  public:
-  explicit WindowHarness(const std::filesystem::path& documents);
+  // `withGadget`: the engine has the desktop gadget, whose creation the
+  // start of monitoring waits for.
+  explicit WindowHarness(const std::filesystem::path& documents, bool withGadget = false);
   // formCreate, the first-run rule and the start of monitoring.
   int start();
 
@@ -78,6 +81,7 @@ class WindowHarness {
   app::MainWindow window{96.0};
   ui::QtTray qtTray;
   app::TrayIconMenu trayMenu{qtTray, window};
+  ui::GadgetWindow gadget;
 
  private:
   std::unique_ptr<engine::Engine> engine_;

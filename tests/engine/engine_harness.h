@@ -42,6 +42,8 @@ struct RecordingWindow : engine::WindowPort {
   void setAutoRun(bool on) override { autoRun = on; }
   void redrawControl(int number) override { redrawn.push_back(number); }
   void redrawPriorityRadios() override { ++priorityRedraws; }
+  bool homePageVisible() override { return homeShown; }
+  bool homeShown = false;
   int quits = 0;
   int gauges = 0;
   bool autoRun = false;

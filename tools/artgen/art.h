@@ -28,4 +28,14 @@ QImage drawDialogPicture();
 // The program's icon at `size` pixels.
 QImage drawAppIcon(int size);
 
+// Skin `number` (1..16) of the desktop gadget at the size and band layout
+// the program expects, with straight alpha written for the program's level
+// rule (see encodeGadgetAlpha).
+QImage drawGadgetSkin(int number);
+// The 2D skins (1..4) and the 3D skins (5..16) before that encoding.
+QImage drawGadget2D(int number);
+QImage drawGadget3D(int number);
+// The charging symbol on the gadget's key colour: 96 x 50, or 49 x 30 small.
+QImage drawChargingSymbol(bool small);
+
 }  // namespace voltaro::artgen

@@ -1,7 +1,10 @@
 // Draws every picture of the program's skin into a folder:
 //   voltaro_artgen OUTPUT_FOLDER
-// The build runs it and embeds the pictures as resources; nothing here is
-// copied from anywhere, the pictures are painted from shapes.
+//   voltaro_artgen --gadget OUTPUT_FOLDER
+// The build runs it and embeds the pictures as resources; with --gadget it
+// writes the desktop gadget's skins "vtat1.dat" .. "vtat16.dat" (PNG files),
+// which the program reads from its folder. Nothing here is copied from
+// anywhere, the pictures are painted from shapes.
 #include <QDir>
 #include <QGuiApplication>
 #include <QStringList>
@@ -17,17 +20,30 @@ bool save(const QImage& image, const QDir& dir, const QString& name) {
   std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(dir.filePath(name)));
   return false;
 }
+
+int writeGadgetSkins(const QDir& dir) {
+  bool ok = true;
+  for (int number = 1; number <= 16; ++number) {
+    const QString path = dir.filePath(QString("vtat%1.dat").arg(number));
+    if (drawGadgetSkin(number).save(path, "PNG")) continue;
+    std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(path));
+    ok = false;
+  }
+  return ok ? 0 : 1;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: voltaro_artgen OUTPUT_FOLDER\n");
+  const bool gadget = argc == 3 && QString(argv[1]) == "--gadget";
+  if (argc != 2 && !gadget) {
+    std::fprintf(stderr, "usage: voltaro_artgen [--gadget] OUTPUT_FOLDER\n");
     return 2;
   }
-  QDir dir(QString::fromLocal8Bit(argv[1]));
+  QDir dir(QString::fromLocal8Bit(argv[argc - 1]));
   if (!dir.mkpath(".")) return 1;
+  if (gadget) return writeGadgetSkins(dir);
   bool ok = save(drawBackground(), dir, "background");
   for (const char* icon : {"save", "info", "graph", "settings", "alerts", "calibrate", "home",
                            "green", "help", "minimize", "exit"}) {
@@ -47,5 +63,7 @@ int main(int argc, char** argv) {
   }
   ok = save(drawDialogPicture(), dir, "dialog") && ok;
   ok = save(drawAppIcon(256), dir, "voltaro") && ok;
+  ok = save(drawChargingSymbol(false), dir, "gadget_charging_large") && ok;
+  ok = save(drawChargingSymbol(true), dir, "gadget_charging_small") && ok;
   return ok ? 0 : 1;
 }
