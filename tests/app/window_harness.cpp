@@ -2,23 +2,10 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <random>
 
 #include "app/program_start.h"
 
 namespace voltaro::testing {
-
-ScratchFolder::ScratchFolder() {
-  std::random_device seed;
-  path_ = std::filesystem::temp_directory_path() /
-          ("voltaro-app-" + std::to_string(seed()) + std::to_string(seed()));
-  std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
 
 WindowHarness::WindowHarness(const std::filesystem::path& documents) {
   folders.documents = documents.string();

@@ -19,6 +19,7 @@
 #include "fakes/fake_folders.h"
 #include "fakes/fake_parameters.h"
 #include "fakes/fake_tray.h"
+#include "fakes/temporary_folder.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/sim_display.h"
 #include "platform/sim/sim_power.h"
@@ -28,16 +29,6 @@
 #include "platform/sim/virtual_runtime.h"
 
 namespace voltaro::testing {
-
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 class WindowHarness {
  public:

@@ -1,20 +1,6 @@
 #include "engine/engine_harness.h"
 
-#include <random>
-
 namespace voltaro::testing {
-
-TemporaryFolder::TemporaryFolder() {
-  std::random_device seed;
-  path_ = std::filesystem::temp_directory_path() /
-          ("voltaro-engine-" + std::to_string(seed()) + std::to_string(seed()));
-  std::filesystem::create_directories(path_);
-}
-
-TemporaryFolder::~TemporaryFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
 
 EngineHarness::EngineHarness(const std::filesystem::path& documents) {
   folders.documents = documents.string();

@@ -17,6 +17,7 @@
 #include "fakes/fake_file_dialog.h"
 #include "fakes/fake_folders.h"
 #include "fakes/fake_tray.h"
+#include "fakes/temporary_folder.h"
 #include "history/graph_port.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/sim_display.h"
@@ -42,17 +43,6 @@ struct RecordingWindow : engine::WindowPort {
   int quits = 0;
   int gauges = 0;
   bool autoRun = false;
-};
-
-// A folder of its own under the system's temporary folder, removed at the end.
-class TemporaryFolder {
- public:
-  TemporaryFolder();
-  ~TemporaryFolder();
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
 };
 
 class EngineHarness {

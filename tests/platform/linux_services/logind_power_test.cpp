@@ -10,7 +10,7 @@
 #include <QDBusMessage>
 #include <memory>
 
-#include "private_bus.h"
+#include "fakes/dbusmock_bus.h"
 
 namespace voltaro::platform::linux_services {
 namespace {
