@@ -7,9 +7,9 @@
 #include "common/file_io.h"
 #include "engine_session.h"
 #include "settings/data_folder.h"
+#include "settings/settings_fields.h"
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
-#include "settings_fields.h"
 
 namespace voltaro::tools {
 
@@ -104,8 +104,8 @@ int runSettingsCommand(const std::vector<std::string>& args, std::ostream& out, 
   } else {
     out << "# " << path << " does not exist: the fresh defaults\n";
   }
-  for (const SettingsField& field : settingsFields()) {
-    out << field.name << " = " << fieldValue(loaded, field) << "\n";
+  for (const settings::SettingsField& field : settings::settingsFields()) {
+    out << field.name << " = " << settings::fieldValue(loaded, field) << "\n";
   }
   out << "LaunchProgramPath = " << loaded.LaunchProgramPath << "\n";
   return 0;

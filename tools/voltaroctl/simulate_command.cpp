@@ -11,7 +11,7 @@
 #include "monitor_session.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/virtual_runtime.h"
-#include "settings_fields.h"
+#include "settings/settings_fields.h"
 
 namespace voltaro::tools {
 
@@ -89,13 +89,13 @@ class SettingStatements {
                         platform::sim::SimBatteryDriver& target) -> std::optional<std::string> {
           if (!line.words.empty() || line.values.size() != 1) return "write 'setting NAME=VALUE'";
           const auto& [name, value] = *line.values.begin();
-          const SettingsField* field = findSettingsField(name);
+          const settings::SettingsField* field = settings::findSettingsField(name);
           if (field == nullptr) return "no setting named '" + name + "'";
           settings::AppSettings scratch;
-          if (auto problem = setFieldValue(scratch, *field, value)) return problem;
+          if (auto problem = settings::setFieldValue(scratch, *field, value)) return problem;
           if (&target != &driver) return std::nullopt;
           if (live_ != nullptr) {
-            setFieldValue(*live_, *field, value);
+            settings::setFieldValue(*live_, *field, value);
           } else {
             recorded_.emplace_back(field, value);
           }
@@ -103,14 +103,14 @@ class SettingStatements {
         });
   }
 
-  void applyRecorded(settings::AppSettings& settings) const {
-    for (const auto& [field, value] : recorded_) setFieldValue(settings, *field, value);
+  void applyRecorded(settings::AppSettings& record) const {
+    for (const auto& [field, value] : recorded_) settings::setFieldValue(record, *field, value);
   }
-  // Timed statements from now on set `settings` itself.
-  void applyLaterTo(settings::AppSettings& settings) { live_ = &settings; }
+  // Timed statements from now on set `record` itself.
+  void applyLaterTo(settings::AppSettings& record) { live_ = &record; }
 
  private:
-  std::vector<std::pair<const SettingsField*, std::string>> recorded_;
+  std::vector<std::pair<const settings::SettingsField*, std::string>> recorded_;
   settings::AppSettings* live_ = nullptr;
 };
 

@@ -1,14 +1,12 @@
-#include "settings_fields.h"
+#include "settings/settings_fields.h"
 
 #include <charconv>
 #include <cstdint>
 #include <limits>
 
-namespace voltaro::tools {
+namespace voltaro::settings {
 
 namespace {
-
-using settings::AppSettings;
 
 constexpr SettingsField kFields[] = {
     {"WarningEnabled", 0, &AppSettings::WarningEnabled},
@@ -103,4 +101,4 @@ std::optional<std::string> setFieldValue(AppSettings& settings, const SettingsFi
   return std::nullopt;
 }
 
-}  // namespace voltaro::tools
+}  // namespace voltaro::settings
