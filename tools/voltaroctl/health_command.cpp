@@ -4,12 +4,12 @@
 #include <memory>
 #include <ostream>
 
+#include "engine/system_driver.h"
 #include "engine_session.h"
 #include "information_page.h"
 #include "platform/sim/scenario_reader.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/virtual_runtime.h"
-#include "system_driver.h"
 
 namespace voltaro::tools {
 
@@ -68,7 +68,7 @@ std::string parseArgs(const std::vector<std::string>& args, HealthArgs& parsed) 
 }
 
 std::unique_ptr<platform::BatteryDriver> makeDriver(const HealthArgs& args, std::string& error) {
-  if (args.simulate.empty()) return makeSystemDriver(args.sysfs, error);
+  if (args.simulate.empty()) return engine::makeSystemDriver(args.sysfs, error);
   auto driver = std::make_unique<platform::sim::SimBatteryDriver>();
   const auto result = platform::sim::ScenarioReader().readFile(args.simulate, *driver);
   if (!result.ok()) {

@@ -6,12 +6,12 @@
 #include <string>
 
 #include "battery/battery_access.h"
+#include "engine/system_driver.h"
 #include "information_page.h"
 #include "monitor/time_texts.h"
 #include "platform/sim/scenario_reader.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/virtual_runtime.h"
-#include "system_driver.h"
 
 namespace voltaro::tools {
 
@@ -71,7 +71,7 @@ std::unique_ptr<platform::BatteryDriver> makeDriver(const InfoArgs& args, std::s
     }
     return driver;
   }
-  return makeSystemDriver(args.sysfs, error);
+  return engine::makeSystemDriver(args.sysfs, error);
 }
 
 // The state of one run of the battery access code.

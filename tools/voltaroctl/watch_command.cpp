@@ -8,10 +8,10 @@
 #include <ostream>
 
 #include "change_printer.h"
+#include "engine/system_driver.h"
 #include "monitor_session.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/steady_runtime.h"
-#include "system_driver.h"
 
 namespace voltaro::tools {
 
@@ -55,7 +55,7 @@ std::string wallClock() {
 
 int watchSystem(const WatchArgs& args, std::ostream& out, std::ostream& err) {
   std::string error;
-  const auto driver = makeSystemDriver(args.sysfs, error);
+  const auto driver = engine::makeSystemDriver(args.sysfs, error);
   if (!driver) {
     err << "voltaroctl watch: " << error << "\n";
     return 2;

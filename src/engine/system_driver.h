@@ -1,4 +1,4 @@
-// The battery driver of the system voltaroctl runs on: the power_supply
+// The battery driver of the system the engine runs on: the power_supply
 // class folder on Linux (the default one or another given), the battery
 // class driver on Windows.
 #pragma once
@@ -8,11 +8,11 @@
 
 #include "platform/battery_driver.h"
 
-namespace voltaro::tools {
+namespace voltaro::engine {
 
 // nullptr with a message in `error` when this build reads no real battery,
 // or when a power_supply folder is asked for where there is none.
 std::unique_ptr<platform::BatteryDriver> makeSystemDriver(const std::string& powerSupplyRoot,
                                                           std::string& error);
 
-}  // namespace voltaro::tools
+}  // namespace voltaro::engine

@@ -1,4 +1,4 @@
-#include "system_driver.h"
+#include "engine/system_driver.h"
 
 #if VOLTARO_HAVE_SYSFS
 #include "platform/linux/sysfs_battery_driver.h"
@@ -8,7 +8,7 @@
 #include "platform/windows/win32_device_io.h"
 #endif
 
-namespace voltaro::tools {
+namespace voltaro::engine {
 
 #if VOLTARO_HAVE_WIN32
 namespace {
@@ -77,4 +77,4 @@ std::unique_ptr<platform::BatteryDriver> makeSystemDriver(const std::string& pow
 #endif
 }
 
-}  // namespace voltaro::tools
+}  // namespace voltaro::engine
