@@ -7,14 +7,18 @@
 
 namespace voltaro::testing {
 
-WindowHarness::WindowHarness(const std::filesystem::path& documents) {
+WindowHarness::WindowHarness(const std::filesystem::path& documents)
+    : services(bareSimulatedServices(runtime, audio, folders)),
+      driver(services->machine().driver),
+      display(services->machine().display),
+      power(services->machine().power),
+      shell(services->machine().shell) {
   folders.documents = documents.string();
   folders.shared = documents.string();
   driver.setBattery(1, 41);
   display.supportedLevels = {20, 40, 60, 80, 100};
   engine_ = std::make_unique<engine::Engine>(
-      engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
-                               power, planTool, shell},
+      services->services(),
       engine::PresentationPorts{tray, window, errors, errorBox, confirmation, advice, fileDialogs,
                                 window, window, &parameters});
   window.clickSound = [this] { audio.play(platform::Clip::Click); };

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/skin_image.h"
 #include "engine/engine.h"
+#include "engine/engine_harness.h"
 #include "fakes/fake_advice.h"
 #include "fakes/fake_audio.h"
 #include "fakes/fake_confirmation.h"
@@ -48,15 +49,13 @@ class WindowHarness {
   static void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons);
 
   platform::sim::VirtualRuntime runtime;
-  platform::sim::SimBatteryDriver driver;
-  platform::sim::SimPowerEvents powerEvents;
-  platform::sim::SimSystemTimes systemTimes{2};
-  platform::sim::SimDisplay display;
-  platform::sim::SimPower power;
-  platform::sim::SimPowerPlanTool planTool;
-  platform::sim::SimShell shell;
   fakes::FakeAudio audio;
   fakes::FakeFolders folders;
+  std::unique_ptr<engine::ServiceSet> services;
+  platform::sim::SimBatteryDriver& driver;
+  platform::sim::SimDisplay& display;
+  platform::sim::SimPower& power;
+  platform::sim::SimShell& shell;
   fakes::FakeTray tray;
   fakes::FakeErrorReport errors;
   fakes::FakeErrorBox errorBox;

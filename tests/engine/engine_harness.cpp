@@ -2,7 +2,33 @@
 
 namespace voltaro::testing {
 
-EngineHarness::EngineHarness(const std::filesystem::path& documents) {
+std::unique_ptr<engine::ServiceSet> bareSimulatedServices(platform::Runtime& runtime,
+                                                          fakes::FakeAudio& audio,
+                                                          fakes::FakeFolders& folders) {
+  engine::ServiceChoice choice;
+  choice.audio = &audio;
+  choice.folders = &folders;
+  std::string error;
+  auto services = engine::ServiceSet::create(runtime, choice, error);
+  // The bare machine the tests were written for: no panel, no plans.
+  engine::SimulatedMachine& machine = services->machine();
+  machine.display.supportedLevels.clear();
+  machine.display.acLevel = 0;
+  machine.display.dcLevel = 0;
+  machine.planTool.listing.clear();
+  machine.planTool.format = platform::PlanListingFormat::Powercfg;
+  return services;
+}
+
+EngineHarness::EngineHarness(const std::filesystem::path& documents)
+    : services(bareSimulatedServices(runtime, audio, folders)),
+      driver(services->machine().driver),
+      powerEvents(services->machine().powerEvents),
+      systemTimes(services->machine().systemTimes),
+      display(services->machine().display),
+      power(services->machine().power),
+      planTool(services->machine().planTool),
+      shell(services->machine().shell) {
   folders.documents = documents.string();
   folders.shared = documents.string();
   driver.setBattery(1, 41);
@@ -10,8 +36,7 @@ EngineHarness::EngineHarness(const std::filesystem::path& documents) {
 
 int EngineHarness::create() {
   engine_ = std::make_unique<engine::Engine>(
-      engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
-                               power, planTool, shell},
+      services->services(),
       engine::PresentationPorts{tray, statusLine, errors, errorBox, confirmation, advice,
                                 fileDialogs, graph, window});
   return engine_->formCreate();

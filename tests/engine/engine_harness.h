@@ -1,6 +1,7 @@
-// The whole engine on virtual time: a simulated battery, simulated system
-// services and recording fakes of every window port, over a temporary
-// Documents folder. Tests drive it tick by tick.
+// The whole engine on virtual time: the service set's simulated machine
+// (a bare one: no brightness control, no power plans), recording fakes of
+// the sound, the folders and every window port, over a temporary Documents
+// folder. Tests drive it tick by tick.
 #pragma once
 
 #include <filesystem>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/service_set.h"
 #include "engine/window_port.h"
 #include "fakes/fake_advice.h"
 #include "fakes/fake_audio.h"
@@ -45,6 +47,12 @@ struct RecordingWindow : engine::WindowPort {
   bool autoRun = false;
 };
 
+// The service set's simulated machine made bare (no brightness control, no
+// power plans), with the test's sound and folders.
+std::unique_ptr<engine::ServiceSet> bareSimulatedServices(platform::Runtime& runtime,
+                                                          fakes::FakeAudio& audio,
+                                                          fakes::FakeFolders& folders);
+
 class EngineHarness {
  public:
   // A battery in slot 1 (designed 50,000 mWh, full 45,000) discharging
@@ -62,15 +70,16 @@ class EngineHarness {
   std::string dataFile(const std::string& name) const;
 
   platform::sim::VirtualRuntime runtime;
-  platform::sim::SimBatteryDriver driver;
-  platform::sim::SimPowerEvents powerEvents;
-  platform::sim::SimSystemTimes systemTimes{2};
-  platform::sim::SimDisplay display;
-  platform::sim::SimPower power;
-  platform::sim::SimPowerPlanTool planTool;
-  platform::sim::SimShell shell;
   fakes::FakeAudio audio;
   fakes::FakeFolders folders;
+  std::unique_ptr<engine::ServiceSet> services;
+  platform::sim::SimBatteryDriver& driver;
+  platform::sim::SimPowerEvents& powerEvents;
+  platform::sim::SimSystemTimes& systemTimes;
+  platform::sim::SimDisplay& display;
+  platform::sim::SimPower& power;
+  platform::sim::SimPowerPlanTool& planTool;
+  platform::sim::SimShell& shell;
   fakes::FakeTray tray;
   fakes::FakeStatusLine statusLine;
   fakes::FakeErrorReport errors;
