@@ -123,6 +123,14 @@ ScenarioReader::ScenarioReader() {
 
 void ScenarioReader::addVerb(const std::string& name, Verb verb) {
   verbs_[name] = std::move(verb);
+  runnerStatements_.erase(name);
+}
+
+void ScenarioReader::addRunnerStatement(const std::string& name, Check check) {
+  verbs_[name] = [check = std::move(check)](const ScenarioLine& line, SimBatteryDriver&) {
+    return check(line);
+  };
+  runnerStatements_.insert(name);
 }
 
 std::optional<ScenarioError> ScenarioReader::apply(const ScenarioLine& line,
@@ -154,6 +162,7 @@ ScenarioResult ScenarioReader::read(std::string_view text, SimBatteryDriver& dri
         result.error = e;
         return result;
       }
+      if (isRunnerStatement(line->verb)) result.statements.push_back(std::move(*line));
       continue;
     }
     // "at SECONDS STATEMENT": the statement is checked on a copy of the driver.
