@@ -1,8 +1,6 @@
-// Battery access and the monitoring cycle put together over given ports,
-// with the shared state they work on. The program's composition root wires
-// the real subsystems in; voltaroctl, the benchmarks and the tests use this
-// assembly, where the other subsystems are reached only through the hooks
-// handed in (a MonitorHooks with its no-op defaults is a working choice).
+// Battery access and the monitoring cycle alone, over given ports, with the
+// shared state they work on: the monitor's tests reach the other subsystems
+// only through the hooks handed in (the engine wires the real ones).
 #pragma once
 
 #include <cstdint>
@@ -13,6 +11,7 @@
 #include "battery/battery_state.h"
 #include "monitor/monitor.h"
 #include "monitor/monitor_hooks.h"
+#include "monitor/time_texts.h"
 #include "settings/app_settings.h"
 #include "view/shown_texts.h"
 
@@ -45,7 +44,7 @@ class AssemblyBatteryHooks : public battery::BatteryHooks {
   void clearAdviceShown() override {
     if (monitor_) monitor_->clearAdviceShown();
   }
-  std::string hm(std::uint32_t minutes) override;
+  std::string hm(std::uint32_t minutes) override { return monitor::hm(minutes); }
 
   int chargeRateSaves = 0;
   int fullHealthLoads = 0;     // information reads with full = true
@@ -56,13 +55,26 @@ class AssemblyBatteryHooks : public battery::BatteryHooks {
   Monitor* monitor_ = nullptr;
 };
 
-class MonitorAssembly {
+class MonitorParts {
  public:
-  explicit MonitorAssembly(const AssemblyPorts& ports, const settings::AppSettings& settings = {});
+  explicit MonitorParts(const AssemblyPorts& ports, const settings::AppSettings& initial = {})
+      : settings(initial),
+        batteryHooks(ports.hooks),
+        battery(battery::BatteryContext{ports.driver, slots, requests, info, live, settings, texts,
+                                        ports.tray, ports.audio, ports.runtime, batteryHooks}),
+        monitor(MonitorContext{ports.runtime, ports.powerEvents, ports.systemTimes, ports.audio,
+                               texts, ports.tray, ports.statusLine, battery, slots, requests, info,
+                               live, settings, ports.hooks}) {
+    batteryHooks.attach(monitor);
+  }
 
   // Start-up: the device set, the processor meter and, a moment later
   // (Timer2), the start of monitoring.
-  void start();
+  void start() {
+    battery.createDeviceSet();
+    monitor.startCpuMeter();
+    monitor.enableStart();
+  }
 
   settings::AppSettings settings;
   view::ShownTexts texts;
