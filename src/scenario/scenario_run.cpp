@@ -96,7 +96,7 @@ void ScenarioRun::carryOut(const ScenarioLine& line) {
   }
 }
 
-bool ScenarioRun::carryOutOnEngine(const ScenarioLine& line, engine::Engine& engine) {
+void ScenarioRun::carryOutOnEngine(const ScenarioLine& line, engine::Engine& engine) {
   using platform::PowerEvent;
   if (is(line, "suspend")) {
     machine_.powerEvents.fire(PowerEvent::Suspend);
@@ -113,10 +113,7 @@ bool ScenarioRun::carryOutOnEngine(const ScenarioLine& line, engine::Engine& eng
   } else if (is(line, "setting")) {
     settings_.push_back(line);
     applySettings(engine.settings());
-  } else {
-    return false;
   }
-  return true;
 }
 
 void ScenarioRun::applyPanel(const ScenarioLine& line) {

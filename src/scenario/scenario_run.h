@@ -65,8 +65,8 @@ class ScenarioRun {
 
  private:
   void carryOut(const ScenarioLine& line);
-  // The statements that need the running program; false while it is off.
-  bool carryOutOnEngine(const ScenarioLine& line, engine::Engine& engine);
+  // The statements that need the running program.
+  void carryOutOnEngine(const ScenarioLine& line, engine::Engine& engine);
   void applySettings(settings::AppSettings& record) const;
   void applyPanel(const ScenarioLine& line);
   void armEventTimer();
