@@ -56,6 +56,7 @@ void AlertRules::playAlertClips() {
 
 void AlertRules::fireWarningAlert() {
   warningFired_ = true;
+  hooks_.alertFired(AlertKind::Warning);
   hooks_.bringGadgetToFront();
   playAlertClips();
   if (settings_.WarnAdjustBrightness != 0 && brightness_.available()) {
@@ -72,6 +73,7 @@ void AlertRules::fireWarningAlert() {
 
 void AlertRules::fireCriticalAlert() {
   criticalFired_ = true;
+  hooks_.alertFired(AlertKind::Critical);
   hooks_.bringGadgetToFront();
   playAlertClips();
   if (settings_.CritShowMessage != 0) {

@@ -114,6 +114,7 @@ int main(int argc, char** argv) {
 
   const int status = app::startProgram(engine, window, &gadget);
   if (status != 0) return status;
+  platform.startScenario(engine);
   const int result = QApplication::exec();
   engine.formDestroy();
   return result;

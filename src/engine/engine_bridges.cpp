@@ -1,5 +1,6 @@
 #include "engine/engine_bridges.h"
 
+#include "engine/activity_port.h"
 #include "engine/engine.h"
 #include "engine/window_port.h"
 #include "monitor/time_texts.h"
@@ -271,6 +272,9 @@ void UpdateBridge::closeRequest() {
 
 // --- Alerts ---------------------------------------------------------------
 
+void AlertsBridge::alertFired(alerts::AlertKind kind) {
+  if (e_.ports_.activity) e_.ports_.activity->alertFired(kind);
+}
 void AlertsBridge::bringGadgetToFront() {
   e_.gadget().bringGadgetToFront();
 }

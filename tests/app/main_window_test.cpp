@@ -20,7 +20,7 @@ using view::Page;
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(harness.start(), 0); }
-  ScratchFolder documents;
+  TemporaryFolder documents;
   WindowHarness harness{documents.path()};
 };
 
@@ -353,7 +353,7 @@ TEST_F(MainWindowTest, WithoutConfirmationTheExitButtonEndsAtOnce) {
 }
 
 TEST(FirstRun, TheFirstRunShowsTheWindowAndALaterRunDoesNot) {
-  ScratchFolder documents;
+  TemporaryFolder documents;
   {
     WindowHarness first(documents.path());
     ASSERT_EQ(first.start(), 0);

@@ -24,7 +24,7 @@ class SaveCommandTest : public ::testing::Test {
   void save() { harness.click(8, 45, 45); }
   std::string data(const std::string& name) { return harness.engine().dataFolder() + name; }
 
-  ScratchFolder documents;
+  TemporaryFolder documents;
   WindowHarness harness{documents.path()};
 };
 

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fakes/temporary_folder.h"
+
 #ifdef __linux__
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -20,19 +22,12 @@ namespace fs = std::filesystem;
 
 class FileIoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("voltaro_file_io_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
   std::size_t entries() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
   }
-  fs::path dir_;
+  testing::TemporaryFolder temporary_;
+  const fs::path& dir_ = temporary_.path();
 };
 
 TEST(ByteWriter, LittleEndianLayout) {

@@ -14,6 +14,7 @@
 #include "fakes/fake_audio.h"
 #include "fakes/fake_error_report.h"
 #include "fakes/fake_file_dialog.h"
+#include "fakes/temporary_folder.h"
 #include "health/battery_advice.h"
 #include "health/health_commands.h"
 #include "health/health_store.h"
@@ -70,17 +71,11 @@ inline constexpr const char* kKey = "ABCD051";
 class HealthTest : public ::testing::Test {
  protected:
   HealthTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("voltaro_health_" + std::string(info->test_suite_name()) + "_" + info->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    dataFolder = folder_.string() + "/";
+    dataFolder = temporary_.folder();
     slots.batteryCount = 1;
     slots.slot(1).batteryPresent = true;
     batteryInfo.batteryKey = kKey;
   }
-  ~HealthTest() override { std::filesystem::remove_all(folder_); }
 
   void setCapacities(std::uint32_t designed, std::uint32_t full) {
     batteryInfo.information.designedCapacity = designed;
@@ -100,7 +95,8 @@ class HealthTest : public ::testing::Test {
     return texts.get(page, caption);
   }
 
-  std::filesystem::path folder_;
+  voltaro::testing::TemporaryFolder temporary_;
+  const std::filesystem::path& folder_ = temporary_.path();
   std::string dataFolder;
   HealthRecord record;
   battery::BatteryInfo batteryInfo;

@@ -7,6 +7,7 @@
 #include "common/file_io.h"
 #include "fakes/fake_error_report.h"
 #include "fakes/fake_shell.h"
+#include "fakes/temporary_folder.h"
 #include "logs/calibration_log.h"
 #include "logs/discharge_log.h"
 #include "logs/log_stamp.h"
@@ -31,15 +32,10 @@ TEST(LogStamp, DayFirstDateAndUnpaddedHour) {
 class LogsTest : public ::testing::Test {
  protected:
   LogsTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() / ("voltaro_logs_" + std::string(info->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    dataFolder = folder_.string() + "/";
+    dataFolder = temporary_.folder();
     texts.set(Page::Information, "Manufacturer", "Keldwick");
     texts.set(Page::Information, "Device Name", "KB-45");
   }
-  ~LogsTest() override { fs::remove_all(folder_); }
 
   std::string file(const char* name) const { return dataFolder + name; }
   // The raw text, so that the CR LF line ends are checked too.
@@ -54,7 +50,7 @@ class LogsTest : public ::testing::Test {
   }
   void seconds(std::uint64_t count) { runtime.advance(count * 1000); }
 
-  fs::path folder_;
+  voltaro::testing::TemporaryFolder temporary_;
   std::string dataFolder;
   battery::SlotTable slots;
   battery::LiveStatus live;

@@ -100,6 +100,28 @@ TEST(ScenarioReader, AddedVerbsAreUsableInEvents) {
   EXPECT_FALSE(ScenarioReader().read("at 700 suspend\n", driver).ok());
 }
 
+TEST(ScenarioReader, RunnerStatementsAreCheckedAndHandedBackNotApplied) {
+  ScenarioReader reader;
+  reader.addRunnerStatement("switch", [](const ScenarioLine& line) {
+    return line.words.empty() ? std::nullopt : std::optional<std::string>("no words");
+  });
+  SimBatteryDriver driver;
+  const auto result = reader.read("slot 1 interface battery\nswitch\nat 5 switch\nplug\n", driver);
+  ASSERT_TRUE(result.ok()) << result.error->text();
+  ASSERT_EQ(result.statements.size(), 1u);
+  EXPECT_EQ(result.statements[0].number, 2);
+  ASSERT_EQ(result.events.size(), 1u);
+  EXPECT_EQ(result.events[0].action.verb, "switch");
+  EXPECT_EQ(result.events[0].atSeconds, 5u);
+  // The battery statements around them were applied as usual.
+  EXPECT_EQ(driver.battery(1).status.powerState & kPowerOnLine, kPowerOnLine);
+  const auto bad = reader.read("at 5 switch now\n", driver);
+  ASSERT_FALSE(bad.ok());
+  EXPECT_EQ(bad.error->text(), "line 1: no words");
+  EXPECT_TRUE(reader.isRunnerStatement("switch"));
+  EXPECT_FALSE(reader.isRunnerStatement("unplug"));
+}
+
 TEST(ScenarioReader, MissingFileIsAnError) {
   SimBatteryDriver driver;
   const auto result = ScenarioReader().readFile("/nonexistent/scenario.txt", driver);
