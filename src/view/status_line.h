@@ -2,6 +2,7 @@
 // general error report of the application.
 #pragma once
 
+#include <set>
 #include <string>
 
 namespace voltaro::view {
@@ -16,8 +17,21 @@ class StatusLine {
 class ErrorReport {
  public:
   virtual ~ErrorReport() = default;
-  // A file input/output failure of the logs, reports or settings.
+  // A file input/output failure of the logs, reports or settings. Shown
+  // without a modal wait and returns at once: the monitoring tick that runs
+  // into a failure never waits for anyone to read it.
   virtual void report(const std::string& message) = 0;
+
+  // A failure of the file `path` that may last, such as a full disc or a
+  // read-only folder: reported the first time only, and again only after
+  // fileRecovered(path) and a new failure. True when it was reported.
+  bool reportFileFault(const std::string& path, const std::string& message);
+  // An operation on `path` succeeded: its next failure is news again.
+  void fileRecovered(const std::string& path);
+  bool fileFailing(const std::string& path) const { return failingFiles_.contains(path); }
+
+ private:
+  std::set<std::string> failingFiles_;
 };
 
 }  // namespace voltaro::view

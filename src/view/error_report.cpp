@@ -1,0 +1,16 @@
+// The once-per-fault bookkeeping of the general error report.
+#include "view/status_line.h"
+
+namespace voltaro::view {
+
+bool ErrorReport::reportFileFault(const std::string& path, const std::string& message) {
+  if (!failingFiles_.insert(path).second) return false;
+  report(message);
+  return true;
+}
+
+void ErrorReport::fileRecovered(const std::string& path) {
+  failingFiles_.erase(path);
+}
+
+}  // namespace voltaro::view
