@@ -114,8 +114,12 @@ class Engine {
   GadgetPort& gadget() { return ports_.gadget ? *ports_.gadget : noGadget_; }
   TrayMenuPort& trayMenu() { return ports_.trayMenu ? *ports_.trayMenu : noTrayMenu_; }
 
-  // Saves the settings record and "launch.txt" (no-op before formCreate).
-  void saveSettings();
+  // Sets the start-with-the-system entry from `AutoRun`, unless the settings
+  // record could not be read and holds defaults in its place.
+  void applyAutoRun();
+  // Saves the settings record and "launch.txt"; true when both were written
+  // (false before formCreate).
+  bool saveSettings();
 
  private:
   friend class BatteryBridge;
@@ -142,6 +146,7 @@ class Engine {
   health::HealthRecord record_;
   std::string dataFolder_;
   bool firstRun_ = false;
+  bool autoRunKnown_ = true;
   bool exited_ = false;
 
   PlainWorkerThreads plainThreads_;
