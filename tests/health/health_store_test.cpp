@@ -1,6 +1,7 @@
 #include "health/health_store.h"
 
 #include "common/file_io.h"
+#include "fakes/faulty_file_calls.h"
 #include "health_fixture.h"
 
 namespace voltaro::health::testing {
@@ -134,28 +135,70 @@ TEST_F(HealthStoreTest, AnotherSelectedBatteryLeavesRecordFilesAndTextsAlone) {
   EXPECT_EQ(record, HealthRecord{});
 }
 
-TEST_F(HealthStoreTest, UnreadableValueFilesAreReportedAndChangeNothing) {
-  writeBytes(path("44"), {0x05, 0x00});  // too short
-  record.calibrations = 7;
-  setCapacities(50000, 50000);
-  store.loadhealth(false);
+// Counters whose files cannot be read count on in memory and never write
+// over the files; once the files read again, the counts made meanwhile are
+// added to the stored values.
+TEST_F(HealthStoreTest, UnreadableCountersKeepTheirFilesAndCarryTheCountsOver) {
+  writeBytes(path("11"), encodeValueFile(12345));
+  writeBytes(path("22"), encodeValueFile(9000));
+  fakes::FaultyFileCalls calls;
+  calls.makeUnreadable(path("11"));
+  calls.makeUnreadable(path("22"));
+  setCapacities(50000, 45000);
+  store.loadhealth(true);
+  EXPECT_EQ(errors.messages.size(), 2u);
+  EXPECT_EQ(text(Page::Calibrate, "Full Discharge Cycles"), "None");
+  EXPECT_EQ(text(Page::Calibrate, "Battery Usage Time"), "None");
 
-  ASSERT_EQ(errors.messages.size(), 1u);
-  EXPECT_NE(errors.messages[0].find(path("44")), std::string::npos);
-  EXPECT_EQ(record.calibrations, 7u);
-  EXPECT_EQ(fileBytes(path("44")), (std::vector<std::uint8_t>{0x05, 0x00}));
-  EXPECT_EQ(text(Page::Calibrate, "Battery Calibrations"), "7");
+  for (int minute = 0; minute < 6; ++minute) store.addUsageMinute();
+  store.addFullDischargeHundredth();
+  calls.makeReadable(path("11"));
+  calls.makeReadable(path("22"));
+  EXPECT_EQ(fileBytes(path("11")), encodeValueFile(12345));
+  EXPECT_EQ(fileBytes(path("22")), encodeValueFile(9000));
+  EXPECT_EQ(errors.messages.size(), 2u);
+
+  // 9000 + 7 minutes; 12345 + 2 hundredths.
+  store.addUsageMinute();
+  store.addFullDischargeHundredth();
+  EXPECT_EQ(fileBytes(path("22")), encodeValueFile(9007));
+  EXPECT_EQ(fileBytes(path("11")), encodeValueFile(12347));
+  EXPECT_EQ(text(Page::Calibrate, "Battery Usage Time"), "150");
+  EXPECT_EQ(text(Page::Calibrate, "Full Discharge Cycles"), "123");
 }
 
-TEST_F(HealthStoreTest, FailedWriteIsReportedAndTheValueStaysInMemory) {
-  // A folder where the value file should be makes every save of it fail.
-  std::filesystem::create_directories(path(""));
+// An empty "33" holds no day: "None" instead of days since 1899, and no
+// advice from a day 0; a completed calibration may write over it.
+TEST_F(HealthStoreTest, AnEmptyCalibrationDayShowsNoneUntilACalibrationReplacesIt) {
+  writeBytes(path("33"), {});
+  setCapacities(50000, 50000);
+  store.loadhealth(false);
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_NE(errors.messages[0].find("holds 0 bytes"), std::string::npos);
+  EXPECT_EQ(text(Page::Calibrate, "Latest Calibration"), "None");
+  EXPECT_EQ(text(Page::LeftColumn, "Days"), "None");
+  EXPECT_EQ(record.latestCalibration, kToday);
+  store.loadhealth(false);
+  EXPECT_EQ(fileBytes(path("33")), std::vector<std::uint8_t>{});
+
+  store.recordCalibration();
+  EXPECT_EQ(fileBytes(path("33")), encodeValueFile(kToday));
+  EXPECT_EQ(text(Page::Calibrate, "Latest Calibration"), "0");
+  EXPECT_EQ(errors.messages.size(), 1u);
+}
+
+TEST_F(HealthStoreTest, FailedWriteIsReportedOnceAndTheValueStaysInMemory) {
+  fakes::FaultyFileCalls calls;
+  calls.makeReadOnly(dataFolder);
   setCapacities(50000, 45000);
   store.loadhealth(false);
 
-  EXPECT_EQ(errors.messages.size(), 2u);
+  // The key file (raised twice) and "33" (created): one report each.
+  ASSERT_EQ(errors.messages.size(), 2u);
+  EXPECT_NE(errors.messages[0].find("Read-only file system"), std::string::npos);
   EXPECT_EQ(record.maximumCapacity, 50000u);
   EXPECT_EQ(text(Page::Calibrate, "Maximum Capacity"), "50,000");
+  EXPECT_TRUE(std::filesystem::is_empty(folder_));
 }
 
 TEST_F(HealthStoreTest, NothingIsTouchedBeforeTheKeyIsKnown) {
