@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/program_services.h"
 #include "app/program_start.h"
+#include "app/session_end.h"
 #include "common/scramble.h"
 #include "engine/engine.h"
 #include "ui/autostart_entry.h"
@@ -111,6 +112,8 @@ int main(int argc, char** argv) {
 
   const int status = app::startProgram(engine, window);
   if (status != 0) return status;
+  app::SessionEnd sessionEnd([&engine] { engine.exitProcedure(); },
+                             [&engine] { engine.saveSettings(); });
   const int result = QApplication::exec();
   engine.formDestroy();
   return result;
