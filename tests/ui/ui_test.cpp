@@ -1,6 +1,6 @@
 // The Qt windows and services of src/ui: the confirmation dialog's answers
-// and layout, the single-instance guard, the autostart entry, the tray hint
-// and the file-dialog filters.
+// and layout, the single-instance guard, the autostart entry, the tray hint,
+// the error report and the file-dialog filters.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -186,6 +186,36 @@ TEST(QtTrayTest, HintUsesLineBreaksAndTheNotificationAreasLimit) {
   tray.setIcon(17);
   EXPECT_EQ(tray.picture(), 16) << "no picture beyond the table";
   EXPECT_EQ(QtTray::picturePath(3), ":/skin/tray_03.png");
+}
+
+// A report returns at once and shows nothing inside the caller (a tick holds
+// the busy flag there); the box comes from the event loop, is not modal, and
+// later reports join it until it is closed.
+TEST(QtErrorReportTest, ReportsShowInOneBoxThatNobodyMustAnswer) {
+  QtErrorReport errors;
+  errors.report("first");
+  EXPECT_EQ(errors.box(), nullptr);
+  QCoreApplication::processEvents();
+  QMessageBox* box = errors.box();
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_FALSE(box->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  errors.report("second");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(errors.box(), box);
+  EXPECT_EQ(box->text(), "first\n\nsecond");
+
+  box->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(errors.box(), nullptr);
+  errors.report("third");
+  QCoreApplication::processEvents();
+  ASSERT_NE(errors.box(), nullptr);
+  EXPECT_EQ(errors.box()->text(), "third");
+  errors.box()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(QtFileDialogsTest, FilterPairsBecomeQtFilters) {
