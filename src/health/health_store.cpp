@@ -80,16 +80,18 @@ HealthStore::ReadOutcome HealthStore::load(std::string_view suffix, std::uint32_
     const std::string cause = damaged ? "it holds " + std::to_string(read.bytes.size()) +
                                             " bytes instead of " + std::to_string(kValueFileBytes)
                                       : read.cause;
-    errors_.reportFileFault(path, "Input/output error: cannot read the battery data file \"" +
-                                      path + "\": " + cause +
-                                      ". Voltaro counts on in memory and leaves the file as it "
-                                      "is until it can be read.");
+    errors_.reportFileFault(path,
+                            "Input/output error: cannot read the battery data file \"" + path +
+                                "\": " + cause +
+                                ". Voltaro counts on in memory and leaves the file as it is "
+                                "until it can be read.",
+                            view::FileAccess::Read);
     return damaged ? ReadOutcome::Damaged : ReadOutcome::Failed;
   }
   const std::uint32_t stored = *decodeValueFile(read.bytes);
   value = unread_.contains(path) ? unread_.recovered(path, kindOf(suffix), value, stored) : stored;
   unread_.settled(path);
-  errors_.fileRecovered(path);
+  errors_.fileRecovered(path, view::FileAccess::Read);
   return ReadOutcome::Read;
 }
 

@@ -36,11 +36,13 @@ FileRead SettingsStore::readRecord(const std::string& path, std::size_t size, st
   }
   if (read.unreadable()) {
     unread_.insert(path);
-    errors_.reportFileFault(path, "Cannot read \"" + path + "\": " + read.cause + ". Voltaro " +
-                                      consequence + kKeptAsItIs);
+    errors_.reportFileFault(
+        path,
+        "Cannot read \"" + path + "\": " + read.cause + ". Voltaro " + consequence + kKeptAsItIs,
+        view::FileAccess::Read);
   } else {
     unread_.erase(path);
-    errors_.fileRecovered(path);
+    errors_.fileRecovered(path, view::FileAccess::Read);
   }
   return read;
 }

@@ -3,14 +3,15 @@
 
 namespace voltaro::view {
 
-bool ErrorReport::reportFileFault(const std::string& path, const std::string& message) {
-  if (!failingFiles_.insert(path).second) return false;
+bool ErrorReport::reportFileFault(const std::string& path, const std::string& message,
+                                  FileAccess access) {
+  if (!failingFiles_.insert({access, path}).second) return false;
   report(message);
   return true;
 }
 
-void ErrorReport::fileRecovered(const std::string& path) {
-  failingFiles_.erase(path);
+void ErrorReport::fileRecovered(const std::string& path, FileAccess access) {
+  failingFiles_.erase({access, path});
 }
 
 }  // namespace voltaro::view

@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 namespace voltaro::view {
 
@@ -13,6 +14,10 @@ class StatusLine {
   // Shows the text grey, waits 400 ms processing messages, then shows it black.
   virtual void show(const std::string& text) = 0;
 };
+
+// Reading and writing a file fail and recover apart: a file that reads well
+// may still not be writable.
+enum class FileAccess { Read, Write };
 
 class ErrorReport {
  public:
@@ -25,13 +30,16 @@ class ErrorReport {
   // A failure of the file `path` that may last, such as a full disc or a
   // read-only folder: reported the first time only, and again only after
   // fileRecovered(path) and a new failure. True when it was reported.
-  bool reportFileFault(const std::string& path, const std::string& message);
-  // An operation on `path` succeeded: its next failure is news again.
-  void fileRecovered(const std::string& path);
-  bool fileFailing(const std::string& path) const { return failingFiles_.contains(path); }
+  bool reportFileFault(const std::string& path, const std::string& message,
+                       FileAccess access = FileAccess::Write);
+  // An access to `path` succeeded: its next failure is news again.
+  void fileRecovered(const std::string& path, FileAccess access = FileAccess::Write);
+  bool fileFailing(const std::string& path, FileAccess access = FileAccess::Write) const {
+    return failingFiles_.contains({access, path});
+  }
 
  private:
-  std::set<std::string> failingFiles_;
+  std::set<std::pair<FileAccess, std::string>> failingFiles_;
 };
 
 }  // namespace voltaro::view

@@ -187,18 +187,22 @@ TEST_F(HealthStoreTest, AnEmptyCalibrationDayShowsNoneUntilACalibrationReplacesI
   EXPECT_EQ(errors.messages.size(), 1u);
 }
 
+// A lasting write fault is reported once, even though the file still reads
+// well at every reload in between.
 TEST_F(HealthStoreTest, FailedWriteIsReportedOnceAndTheValueStaysInMemory) {
+  writeBytes(path(""), encodeValueFile(40000));
+  writeBytes(path("33"), encodeValueFile(kToday));
   fakes::FaultyFileCalls calls;
   calls.makeReadOnly(dataFolder);
   setCapacities(50000, 45000);
   store.loadhealth(false);
+  store.loadhealth(false);
 
-  // The key file (raised twice) and "33" (created): one report each.
-  ASSERT_EQ(errors.messages.size(), 2u);
+  ASSERT_EQ(errors.messages.size(), 1u);
   EXPECT_NE(errors.messages[0].find("Read-only file system"), std::string::npos);
   EXPECT_EQ(record.maximumCapacity, 50000u);
   EXPECT_EQ(text(Page::Calibrate, "Maximum Capacity"), "50,000");
-  EXPECT_TRUE(std::filesystem::is_empty(folder_));
+  EXPECT_EQ(fileBytes(path("")), encodeValueFile(40000));
 }
 
 TEST_F(HealthStoreTest, NothingIsTouchedBeforeTheKeyIsKnown) {
