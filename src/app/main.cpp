@@ -27,14 +27,14 @@ namespace {
 // each making the tray icon visible again in case the tray was recreated.
 void startTrayKeeper(ui::QtTray& tray, QObject* owner) {
   auto* timer = new QTimer(owner);
-  auto* count = new int(0);
   timer->setInterval(3000);
-  QObject::connect(timer, &QTimer::timeout, owner, [timer, count, &tray] {
-    const int before = (*count)++;
-    if (*count >= 40) {
+  // The count lives in the connection, so it goes with the timer however the
+  // program ends.
+  QObject::connect(timer, &QTimer::timeout, owner, [timer, &tray, count = 0]() mutable {
+    const int before = count++;
+    if (count >= 40) {
       timer->stop();
       timer->deleteLater();
-      delete count;
       return;
     }
     if (before == 10) timer->setInterval(30000);
