@@ -187,6 +187,9 @@ TEST_F(EngineFaultsTest, UnreadableSettingsAreNotAFirstRunAndLeaveAutostartAlone
   h.engine().exitProcedure();
   calls.makeReadable(dataFolder() + "voltaro.ini");
   EXPECT_EQ(bytes("voltaro.ini"), storedSettings());
+  EXPECT_FALSE(fs::exists(dataFolder() + "launch.txt"));
+  ASSERT_EQ(h.errors.messages.size(), 1u) << "said once, at the start";
+  EXPECT_NE(h.errors.messages[0].find("Permission denied"), std::string::npos);
 }
 
 // A read-only data folder is the user's folder still: its settings are read

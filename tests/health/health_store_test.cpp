@@ -135,36 +135,18 @@ TEST_F(HealthStoreTest, AnotherSelectedBatteryLeavesRecordFilesAndTextsAlone) {
   EXPECT_EQ(record, HealthRecord{});
 }
 
-// Counters whose files cannot be read count on in memory and never write
-// over the files; once the files read again, the counts made meanwhile are
-// added to the stored values.
-TEST_F(HealthStoreTest, UnreadableCountersKeepTheirFilesAndCarryTheCountsOver) {
-  writeBytes(path("11"), encodeValueFile(12345));
-  writeBytes(path("22"), encodeValueFile(9000));
-  fakes::FaultyFileCalls calls;
-  calls.makeUnreadable(path("11"));
-  calls.makeUnreadable(path("22"));
-  setCapacities(50000, 45000);
-  store.loadhealth(true);
-  EXPECT_EQ(errors.messages.size(), 2u);
-  EXPECT_EQ(text(Page::Calibrate, "Full Discharge Cycles"), "None");
-  EXPECT_EQ(text(Page::Calibrate, "Battery Usage Time"), "None");
+TEST_F(HealthStoreTest, UnreadableValueFilesAreReportedAndChangeNothing) {
+  writeBytes(path("44"), {0x05, 0x00});  // too short
+  record.calibrations = 7;
+  setCapacities(50000, 50000);
+  store.loadhealth(false);
 
-  for (int minute = 0; minute < 6; ++minute) store.addUsageMinute();
-  store.addFullDischargeHundredth();
-  calls.makeReadable(path("11"));
-  calls.makeReadable(path("22"));
-  EXPECT_EQ(fileBytes(path("11")), encodeValueFile(12345));
-  EXPECT_EQ(fileBytes(path("22")), encodeValueFile(9000));
-  EXPECT_EQ(errors.messages.size(), 2u);
-
-  // 9000 + 7 minutes; 12345 + 2 hundredths.
-  store.addUsageMinute();
-  store.addFullDischargeHundredth();
-  EXPECT_EQ(fileBytes(path("22")), encodeValueFile(9007));
-  EXPECT_EQ(fileBytes(path("11")), encodeValueFile(12347));
-  EXPECT_EQ(text(Page::Calibrate, "Battery Usage Time"), "150");
-  EXPECT_EQ(text(Page::Calibrate, "Full Discharge Cycles"), "123");
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_NE(errors.messages[0].find(path("44")), std::string::npos);
+  EXPECT_EQ(record.calibrations, 7u);
+  EXPECT_EQ(fileBytes(path("44")), (std::vector<std::uint8_t>{0x05, 0x00}));
+  // Nothing was read from it in this run: the figure is unknown.
+  EXPECT_EQ(text(Page::Calibrate, "Battery Calibrations"), "None");
 }
 
 // An empty "33" holds no day: "None" instead of days since 1899, and no

@@ -196,53 +196,6 @@ TEST_F(SettingsStoreTest, HugeOrPipeSettingsFileReadsOnlyTheRecord) {
 }
 #endif
 
-// The user's record stays on disc while the program works on the defaults:
-// no save writes over it, and the fault is reported once, at the load.
-TEST_F(SettingsStoreTest, UnreadableSettingsFileIsNeverWrittenOver) {
-  writeRaw("voltaro.ini", changedBytes());
-  fakes::FaultyFileCalls calls;
-  calls.makeUnreadable(folder() + "voltaro.ini");
-  AppSettings s;
-  s.WarningLevel = 42;
-  auto st = store();
-  EXPECT_FALSE(st.loadSettings(s));
-  EXPECT_EQ(st.settingsFileState(), ReadState::Unreadable);
-  EXPECT_EQ(s, AppSettings{});
-  EXPECT_FALSE(st.saveSettings(s));
-  EXPECT_FALSE(st.saveSettings(s));
-
-  calls.makeReadable(folder() + "voltaro.ini");
-  EXPECT_EQ(readRaw("voltaro.ini"), changedBytes());
-  EXPECT_FALSE(exists("launch.txt"));
-  ASSERT_EQ(errors.messages.size(), 1u);
-  EXPECT_NE(errors.messages[0].find(folder() + "voltaro.ini"), std::string::npos);
-  EXPECT_NE(errors.messages[0].find("Permission denied"), std::string::npos);
-}
-
-// Fields already read keep their values when "launch.txt" cannot be read, and
-// the launch file stays as it is.
-TEST_F(SettingsStoreTest, UnreadableLaunchFileKeepsTheRecordAndItsOwnBytes) {
-  writeRaw("voltaro.ini", changedBytes());
-  writeRaw("launch.txt", std::string("/usr/bin/warn-me\r\n"));
-  fakes::FaultyFileCalls calls;
-  calls.makeUnreadable(folder() + "launch.txt");
-  AppSettings s;
-  auto st = store();
-  EXPECT_FALSE(st.loadSettings(s));
-  EXPECT_EQ(st.settingsFileState(), ReadState::Read);
-  EXPECT_EQ(s.WarningLevel, 50);
-  EXPECT_EQ(s.FastDischargeMinutes, 200);
-  EXPECT_EQ(s.LaunchProgramPath, "");
-
-  EXPECT_FALSE(st.saveSettings(s));
-  calls.makeReadable(folder() + "launch.txt");
-  EXPECT_EQ(readRaw("voltaro.ini"), changedBytes());
-  const std::string launch = "/usr/bin/warn-me\r\n";
-  EXPECT_EQ(readRaw("launch.txt"), std::vector<std::uint8_t>(launch.begin(), launch.end()));
-  ASSERT_EQ(errors.messages.size(), 1u);
-  EXPECT_NE(errors.messages[0].find("launch.txt"), std::string::npos);
-}
-
 // A read-only folder, then a full disc: each file is reported once per
 // lasting fault, again only after a save of it worked and failed anew.
 TEST_F(SettingsStoreTest, LastingWriteFaultsAreReportedOncePerFile) {
