@@ -140,7 +140,7 @@ void MonitorBridge::showAdviceWindow() {
   e_.advice_.showInFront();
 }
 void MonitorBridge::applyAutoRun() {
-  e_.ports_.window.setAutoRun(e_.settings_.AutoRun != 0);
+  e_.applyAutoRun();
 }
 
 // --- Health store ---------------------------------------------------------

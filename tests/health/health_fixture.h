@@ -25,14 +25,11 @@ namespace voltaro::health::testing {
 // Disc value files that remember every save in order.
 class RecordingValueFiles : public ValueFiles {
  public:
-  bool exists(const std::string& path) override { return disc.exists(path); }
-  bool sve(const std::string& path, std::uint32_t value) override {
+  FileWrite sve(const std::string& path, std::uint32_t value) override {
     saves.emplace_back(path, value);
     return disc.sve(path, value);
   }
-  std::optional<std::uint32_t> readval(const std::string& path) override {
-    return disc.readval(path);
-  }
+  FileRead readval(const std::string& path) override { return disc.readval(path); }
 
   DiskValueFiles disc;
   std::vector<std::pair<std::string, std::uint32_t>> saves;

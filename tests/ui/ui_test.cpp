@@ -1,6 +1,7 @@
 // The Qt windows and services of src/ui: the confirmation dialog's answers
 // and layout, the single-instance guard, the autostart entry, the tray hint,
-// the tray menu drawn from its model and the file-dialog filters.
+// the tray menu drawn from its model, the error report and the file-dialog
+// filters.
 #include <gtest/gtest.h>
 
 #include <QActionGroup>
@@ -255,6 +256,36 @@ TEST(QtTrayMenuTest, AClickReachesTheHandlerAfterTheMenuAndKeepsTheModelsMarks) 
   EXPECT_EQ(chosen, (std::vector<int>{frontend::tray_menu::ItemId{C::SizeItem, 0}.code(),
                                       frontend::tray_menu::ItemId{C::AlwaysOnTop}.code()}));
   EXPECT_EQ(opened, 1);
+}
+
+// A report returns at once and shows nothing inside the caller (a tick holds
+// the busy flag there); the box comes from the event loop, is not modal, and
+// later reports join it until it is closed.
+TEST(QtErrorReportTest, ReportsShowInOneBoxThatNobodyMustAnswer) {
+  QtErrorReport errors;
+  errors.report("first");
+  EXPECT_EQ(errors.box(), nullptr);
+  QCoreApplication::processEvents();
+  QMessageBox* box = errors.box();
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_FALSE(box->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  errors.report("second");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(errors.box(), box);
+  EXPECT_EQ(box->text(), "first\n\nsecond");
+
+  box->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(errors.box(), nullptr);
+  errors.report("third");
+  QCoreApplication::processEvents();
+  ASSERT_NE(errors.box(), nullptr);
+  EXPECT_EQ(errors.box()->text(), "third");
+  errors.box()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(QtFileDialogsTest, FilterPairsBecomeQtFilters) {
