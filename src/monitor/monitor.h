@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/day_number.h"
@@ -125,7 +126,8 @@ class Monitor {
  private:
   void onPowerEvent(platform::PowerEvent event);
   void errorSound();
-  int currentPercent() const;  // round(charge percent) of the current slot
+  // round(charge percent) of the current slot; nullopt while unknown.
+  std::optional<int> currentPercent() const;
   ChangeSnapshot snapshot() const;
   void drawGauge();
   // Steps of the tick.
@@ -144,8 +146,19 @@ class Monitor {
   void resetCycle();
   void cancelStatusRequest();
   int nextBatterySlot() const;
-  void resetBatteryFigures();
+  // The battery figures of the Information page and the left column.
+  void resetBatteryFigures(const char* text);
   void resetCalibrateCounters();
+  // Battery hot-plug (battery_hotplug.cpp). followBatteries runs after the
+  // status read; false when the battery shown changed and cit ends there.
+  bool followBatteries();
+  void lookForBatteries();
+  void currentBatteryLeft();
+  void rescanDevices();
+  // Shows another battery (act8's steps from the request reset on); with
+  // `announce` the status line names it and the history starts afresh.
+  void showBattery(int slot, bool announce);
+  void showNoBattery();
 
   MonitorContext c_;
   std::unique_ptr<platform::Timer> timer1_;

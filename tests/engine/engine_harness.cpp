@@ -24,8 +24,8 @@ EngineHarness::EngineHarness(const std::filesystem::path& documents) {
 
 int EngineHarness::create() {
   engine_ = std::make_unique<engine::Engine>(
-      engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
-                               power, planTool, shell},
+      engine::PlatformServices{runtime, *batteryDriver, powerEvents, systemTimes, audio, folders,
+                               display, power, planTool, shell},
       engine::PresentationPorts{tray, statusLine, errors, errorBox, confirmation, advice,
                                 fileDialogs, graph, window});
   return engine_->formCreate();

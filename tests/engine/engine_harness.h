@@ -73,6 +73,9 @@ class EngineHarness {
 
   platform::sim::VirtualRuntime runtime;
   platform::sim::SimBatteryDriver driver;
+  // The driver the engine is made with; tests may point it at another
+  // backend (a fake sysfs tree) before create().
+  platform::BatteryDriver* batteryDriver = &driver;
   platform::sim::SimPowerEvents powerEvents;
   platform::sim::SimSystemTimes systemTimes{2};
   platform::sim::SimDisplay display;
