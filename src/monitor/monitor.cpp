@@ -19,9 +19,9 @@ using view::Page;
 
 namespace {
 // Every two hours of elapsed time, counted within a day, the information is
-// read again: at 2, 4, ..., 22 hours.
-constexpr int kRereadWindows = 11;
-constexpr double kRereadSeconds = 7200.0;
+// read again: at 2, 4, ..., 22 hours, and not at whole days.
+constexpr std::uint64_t kRereadMilliseconds = 2 * 3600 * 1000;
+constexpr std::uint64_t kRereadsPerDay = 12;
 constexpr int kAdviceTick = 35;
 // The snapshot's level while the charge is unknown: no real level matches.
 constexpr int kUnknownSnapshotPercent = -1;
@@ -180,13 +180,16 @@ bool Monitor::endRequestCycle() {
 
 void Monitor::rereadPeriodically() {
   if (startTime_ == 0) return;
-  const double seconds = secondsOfDay(c_.runtime.now() - startTime_);
-  for (int i = 1; i <= kRereadWindows; ++i) {
-    const double from = i * kRereadSeconds;
-    if (seconds >= from && seconds < from + 1 && !c_.hooks.calibrationRunning()) {
-      c_.battery.config0(false);
-    }
-  }
+  // Whole milliseconds from the tick count: each two-hour mark is passed
+  // exactly once, however late or early the tick that passes it.
+  const std::uint32_t ticks = c_.runtime.tickCount();
+  elapsedMilliseconds_ += static_cast<std::uint32_t>(ticks - lastTickCount_);
+  lastTickCount_ = ticks;
+  const std::uint64_t mark = elapsedMilliseconds_ / kRereadMilliseconds;
+  if (mark == rereadMark_) return;
+  rereadMark_ = mark;
+  if (mark % kRereadsPerDay == 0 || c_.hooks.calibrationRunning()) return;
+  c_.battery.config0(false);
 }
 
 void Monitor::recordHistory() {

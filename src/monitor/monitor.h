@@ -176,6 +176,11 @@ class Monitor {
   bool adviceShown_ = false;
   bool recoveringInTick_ = false;
   DayTime startTime_ = 0;
+  // Elapsed time of monitoring for the two-hourly re-read, from the tick
+  // count, and the last two-hour mark passed.
+  std::uint32_t lastTickCount_ = 0;
+  std::uint64_t elapsedMilliseconds_ = 0;
+  std::uint64_t rereadMark_ = 0;
 };
 
 }  // namespace voltaro::monitor

@@ -74,6 +74,9 @@ void Monitor::startmonitor() {
   c_.hooks.setGadgetStayOnTop(c_.settings.BatteryOnTop != 0);
   resetCalibrateCounters();
   startTime_ = c_.runtime.now();
+  lastTickCount_ = c_.runtime.tickCount();
+  elapsedMilliseconds_ = 0;
+  rereadMark_ = 0;
   // Without a battery the tick still runs: it looks for one every second
   // tick, so a battery put in later is shown within a few seconds.
   timer1_->setEnabled(true);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "battery/information_texts.h"
 #include "engine/engine_harness.h"
 
 namespace voltaro::testing {
@@ -88,6 +89,24 @@ TEST_F(EngineReadingsTest, MinutesWarningWaitsForAKnownRemainingTime) {
   h.driver.battery(1).status.capacity = 1800;
   h.run(10);
   EXPECT_TRUE(h.engine().alertRules().warningFired());
+}
+
+TEST_F(EngineReadingsTest, TheInformationIsReadAgainOnceAtEveryTwoHourMark) {
+  ASSERT_EQ(h.create(), 0);
+  // Monitoring starts at 0.25 s and ticks on whole seconds from there, so
+  // every mark falls exactly on a tick.
+  h.startAndRun(1);
+  std::string expected = h.engine().texts().get(view::Page::Information, "Temperature");
+  for (int hour = 1; hour <= 26; ++hour) {
+    SCOPED_TRACE(hour);
+    h.run(hour * 3600 - 30 - static_cast<int>(h.runtime.elapsedMilliseconds() / 1000));
+    const std::uint32_t tenthsKelvin = 2931 + 10 * static_cast<std::uint32_t>(hour);
+    h.driver.battery(1).temperature = tenthsKelvin;
+    h.run(60);
+    // Read at 2, 4, ..., 22 hours and at 26: the marks counted within a day.
+    if (hour % 2 == 0 && hour != 24) expected = battery::temperatureText(tenthsKelvin);
+    EXPECT_EQ(h.engine().texts().get(view::Page::Information, "Temperature"), expected);
+  }
 }
 
 }  // namespace
