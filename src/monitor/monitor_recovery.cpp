@@ -86,6 +86,8 @@ void Monitor::startmonitor() {
   c_.info.identity = "NoID";
   refreshinfo();
   c_.battery.slotbatafis();
+  // Nothing was read: no figure stands at its start-up 0.
+  if (c_.slots.batteryCount == 0) resetBatteryFigures("None");
 }
 
 void Monitor::resetCalibrateCounters() {

@@ -1,7 +1,9 @@
-// Batteries that come and go under the running engine, on a fake sysfs tree:
-// each change is shown within five seconds, and the tray says what the
-// window shows.
+// The running engine on a fake sysfs tree: batteries that come and go, each
+// change shown within five seconds with the tray saying what the window
+// shows, and a battery that tells nothing but its percentage.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "engine/engine_harness.h"
 #include "platform/linux/fake_power_supply_tree.h"
@@ -43,6 +45,7 @@ TEST_F(EngineHotplugTest, ABatteryPutInAfterTheStartIsShownWithinFiveSeconds) {
   ASSERT_EQ(h.create(), 0);
   h.startAndRun(25);
   EXPECT_EQ(caption(), "No Battery!");
+  EXPECT_EQ(h.left("Charge"), "None");
   EXPECT_EQ(h.tray.hint(), "Voltaro\r\nNo battery detected!");
   addBattery(tree, "BAT0", "A1", "50000000", "30000000");  // 60 %
   h.run(5);
@@ -82,6 +85,27 @@ TEST_F(EngineHotplugTest, TheShownBatteryLeavingMovesToTheOtherAndBack) {
   EXPECT_EQ(caption(), "Battery");
   EXPECT_EQ(h.left("Charge"), "60 %");
   EXPECT_NE(h.tray.hint().find("60 %"), std::string::npos) << h.tray.hint();
+}
+
+TEST_F(EngineHotplugTest, APercentageOnlyBatteryShowsItsPercentAndIsNotHibernated) {
+  tree.add("BAT0", {{"type", "Battery"}, {"status", "Discharging"}, {"capacity", "55"}});
+  ASSERT_EQ(h.create(), 0);
+  auto& s = h.engine().settings();
+  s.CriticalEnabled = 1;
+  s.CriticalLevel = 10;
+  s.CritSystemHibernate = 1;
+  s.CritShowMessage = 0;
+  h.startAndRun(30);
+  EXPECT_EQ(h.left("Charge"), "55 %");
+  EXPECT_EQ(h.engine().texts().get(view::Page::Information, "Full Charged Capacity"), "None");
+  const auto hibernations = [&] {
+    return std::count(h.power.calls.begin(), h.power.calls.end(), "hibernate normal");
+  };
+  EXPECT_EQ(hibernations(), 0);
+  tree.set("BAT0", "capacity", "9");
+  h.run(10);
+  EXPECT_EQ(h.left("Charge"), "9 %");
+  EXPECT_EQ(hibernations(), 1);
 }
 
 }  // namespace

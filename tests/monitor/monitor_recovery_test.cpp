@@ -21,7 +21,7 @@ TEST(MonitorRecovery, StartWithoutBatteryKeepsLookingForOne) {
   EXPECT_TRUE(rig.monitor.tickRunning());
   rig.at(10000, [&] { rig.driver.insertBattery(1, 1001); });
   rig.runtime.advance(10000 - rig.runtime.elapsedMilliseconds());
-  EXPECT_EQ(rig.left("Charge"), "");
+  EXPECT_EQ(rig.left("Charge"), "None");
   EXPECT_EQ(rig.tray.hint(), "Voltaro\r\nNo battery detected!");
   // Found by the scan of tick 10 (10.25 s), read by ticks 11 and 12.
   rig.runToTick(12);
