@@ -91,7 +91,11 @@ MainWindow::~MainWindow() = default;
 
 QLabel* MainWindow::addLabel(QWidget* parent, const QString& text, QRect area, Qt::Alignment align,
                              const QColor& colour, bool bold) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new QLabel(parent);
+  // Values come from batteries, files and the web: shown as they are, never
+  // read as markup.
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
   QFont font("Verdana");
   font.setPixelSize(kLabelPixels);
   font.setBold(bold);

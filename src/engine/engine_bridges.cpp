@@ -94,8 +94,8 @@ void MonitorBridge::evaluateAlerts() {
   const int slot = e_.slots_.currentSlot;
   e_.alertRules_.evaluateAlerts({.onAcPower = e_.live_.onPower,
                                  .calibrationRunning = e_.calibration_.calibrating(),
-                                 .chargePercent = e_.live_.percent(slot),
-                                 .remainingSeconds = e_.live_.remaining(slot)});
+                                 .chargePercent = e_.live_.knownPercent(slot),
+                                 .remainingSeconds = e_.live_.knownRemaining(slot)});
 }
 
 void MonitorBridge::reopenBrightness() {

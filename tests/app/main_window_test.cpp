@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <functional>
 #include <string>
 #include <vector>
@@ -311,6 +312,19 @@ TEST_F(MainWindowTest, KeyboardTable) {
   const std::size_t asked = harness.confirmation.shown.size();
   type(harness.window, 'x');
   EXPECT_EQ(harness.confirmation.shown.size(), asked) << "other keys do nothing";
+}
+
+TEST_F(MainWindowTest, TextsFromOutsideAreShownAsPlainText) {
+  const std::string markup = "<h1 style='color:red'>Big</h1>";
+  harness.engine().texts().set(Page::Information, "Device Name", markup);
+  EXPECT_EQ(harness.window.valueText(Page::Information, "Device Name").toStdString(), markup);
+  int textLabels = 0;
+  for (const QLabel* label : harness.window.findChildren<QLabel*>()) {
+    if (!label->pixmap().isNull()) continue;
+    ++textLabels;
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+  }
+  EXPECT_GT(textLabels, 100);
 }
 
 TEST_F(MainWindowTest, StatusLineIsGreyForFourHundredMillisecondsThenBlack) {

@@ -34,9 +34,23 @@ EngineHarness::EngineHarness(const std::filesystem::path& documents)
   driver.setBattery(1, 41);
 }
 
+namespace {
+engine::PlatformServices withDriver(engine::PlatformServices services,
+                                    platform::BatteryDriver& driver) {
+  return engine::PlatformServices{services.runtime,     driver,
+                                  services.powerEvents, services.systemTimes,
+                                  services.audio,       services.folders,
+                                  services.display,     services.power,
+                                  services.planTool,    services.shell,
+                                  services.threads,     services.calibrationPower,
+                                  services.http,        services.postToProgramThread,
+                                  services.webHost};
+}
+}  // namespace
+
 int EngineHarness::create() {
   engine_ = std::make_unique<engine::Engine>(
-      services->services(),
+      withDriver(services->services(), batteryDriver ? *batteryDriver : driver),
       engine::PresentationPorts{tray, statusLine, errors, errorBox, confirmation, advice,
                                 fileDialogs, graph, window, nullptr, gadget, trayMenu});
   return engine_->formCreate();

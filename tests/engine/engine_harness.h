@@ -81,6 +81,9 @@ class EngineHarness {
   fakes::FakeFolders folders;
   std::unique_ptr<engine::ServiceSet> services;
   platform::sim::SimBatteryDriver& driver;
+  // Another backend (a fake sysfs tree) for the engine, set before create();
+  // nullptr runs on the simulated driver.
+  platform::BatteryDriver* batteryDriver = nullptr;
   platform::sim::SimPowerEvents& powerEvents;
   platform::sim::SimSystemTimes& systemTimes;
   platform::sim::SimDisplay& display;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <tuple>
 
 namespace voltaro::platform::sim::scenario {
 
@@ -199,8 +200,16 @@ Error verbStatus(const ScenarioLine& line, SimBatteryDriver& driver) {
   if (line.has("state")) {
     if (auto e = powerStateOption(line.values.at("state"), battery.status.powerState)) return e;
   }
-  if (auto e = numberOption(line, "capacity", battery.status.capacity)) return e;
-  if (auto e = numberOption(line, "voltage", battery.status.voltage)) return e;
+  // The driver's own markers for readings it could not take.
+  for (auto [key, field, unknown] :
+       {std::tuple{"capacity", &battery.status.capacity, kUnknownCapacity},
+        std::tuple{"voltage", &battery.status.voltage, kUnknownVoltage}}) {
+    if (line.has(key) && line.values.at(key) == "unknown") {
+      *field = unknown;
+    } else if (auto e = numberOption(line, key, *field)) {
+      return e;
+    }
+  }
   if (line.has("rate")) {
     const std::string& text = line.values.at("rate");
     auto rate = parseSigned(text);

@@ -21,8 +21,8 @@
 //       date=15-3-2012                          day-month-year
 //       fail=information,temperature,name,manufacturer,serial,date
 //                                  the listed queries fail
-//   status N [state=S] [capacity=mWh] [voltage=mV] [rate=mW|unknown]
-//            [estimate=seconds|unknown]
+//   status N [state=S] [capacity=mWh|unknown] [voltage=mV|unknown]
+//            [rate=mW|unknown] [estimate=seconds|unknown]
 //                                  S is a number or flags joined by '+':
 //                                  online, discharging, charging, critical
 //   request status|estimate pending=K|never|atonce|fail

@@ -50,6 +50,11 @@ TEST(ScenarioReader, AppliesStatementsAndKeepsTimedEvents) {
 
   ASSERT_FALSE(reader.apply(result.events[2].action, driver).has_value());
   EXPECT_EQ(driver.slot(2).battery.tag, 99u);
+
+  // Readings the driver could not take carry its unknown markers.
+  ASSERT_TRUE(reader.read("status 2 capacity=unknown voltage=unknown\n", driver).ok());
+  EXPECT_EQ(b.status.capacity, kUnknownCapacity);
+  EXPECT_EQ(b.status.voltage, kUnknownVoltage);
 }
 
 TEST(ScenarioReader, BadLinesAreNamedByNumber) {
@@ -74,6 +79,7 @@ TEST(ScenarioReader, BadLinesAreNamedByNumber) {
       {"# ok\nat 10 remove 9\n", 2},
       {"at 10 at 20 plug\n", 1},
       {"status 1 capacity=1 capacity=2\n", 1},
+      {"status 1 voltage=none\n", 1},
   };
   for (const Case& c : cases) {
     SimBatteryDriver driver;
