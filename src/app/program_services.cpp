@@ -4,6 +4,7 @@
 #include <QFile>
 #include <array>
 
+#include "engine/linux_system_actions.h"
 #include "engine/service_set.h"
 #include "platform/linux/pulse_audio.h"
 #include "platform/linux_services/qt_http_client.h"
@@ -45,6 +46,7 @@ ProgramServices::ProgramServices() : parts_(std::make_unique<Parts>()) {
   engine::ServiceChoice choice;
   choice.batteries = simulated_ ? engine::Batteries::Simulated : engine::Batteries::System;
   choice.actions = simulated_ ? engine::Actions::Simulated : engine::Actions::System;
+  choice.systemActions = engine::makeLinuxSystemActions;
   choice.documents = engine::Documents::User;
   choice.audio = &parts_->audio;
   parts_->set = engine::ServiceSet::create(parts_->runtime, choice, scenarioError_);

@@ -2,39 +2,23 @@
 
 #include "engine/documents_folders.h"
 #include "engine/system_driver.h"
+#include "platform/display.h"
+#include "platform/power.h"
+#include "platform/power_events.h"
 #include "platform/runtime.h"
-
-#ifdef VOLTARO_HAVE_SYSTEM_ACTIONS
-#include "platform/linux/logind_power_events.h"
-#include "platform/linux/proc_stat_system_times.h"
-#include "platform/linux_services/backlight_display.h"
-#include "platform/linux_services/dbus_power_profiles.h"
-#include "platform/linux_services/linux_shell.h"
-#include "platform/linux_services/logind_power.h"
-#endif
+#include "platform/shell.h"
+#include "platform/system_times.h"
 
 namespace voltaro::engine {
 
-namespace {
-#ifdef VOLTARO_HAVE_SYSTEM_ACTIONS
-constexpr const char* kBacklightFolder = "/sys/class/backlight";
-#endif
-}  // namespace
+SystemActions::~SystemActions() = default;
 
 // The parts of the system the choice took, each left empty where the
 // simulated machine serves instead.
 struct ServiceSet::SystemParts {
   std::unique_ptr<platform::BatteryDriver> driver;
   std::unique_ptr<platform::Folders> folders;
-  std::unique_ptr<platform::PowerEvents> powerEvents;
-  std::unique_ptr<platform::SystemTimes> systemTimes;
-  std::unique_ptr<platform::Shell> shell;
-  std::unique_ptr<platform::Display> display;
-  std::unique_ptr<platform::Power> power;
-  std::unique_ptr<platform::PowerPlanTool> planTool;
-#ifdef VOLTARO_HAVE_SYSTEM_ACTIONS
-  std::unique_ptr<platform::linux_services::BacklightWriter> backlightWriter;
-#endif
+  std::unique_ptr<SystemActions> actions;
 };
 
 ServiceSet::ServiceSet(platform::Runtime& runtime, const ServiceChoice& choice)
@@ -57,27 +41,15 @@ bool ServiceSet::chooseBatteries(std::string& error) {
   return system_->driver != nullptr;
 }
 
-bool ServiceSet::chooseActions([[maybe_unused]] std::string& error) {
+bool ServiceSet::chooseActions(std::string& error) {
   if (choice_.actions == Actions::Simulated) return true;
-#ifdef VOLTARO_HAVE_SYSTEM_ACTIONS
-  using namespace platform::linux_services;
-  auto powerEvents = std::make_unique<platform::LogindPowerEvents>();
-  // Without logind the program runs on, only without sleep notifications.
-  powerEvents->start();
-  system_->powerEvents = std::move(powerEvents);
-  system_->systemTimes = std::make_unique<platform::ProcStatSystemTimes>();
-  system_->shell = std::make_unique<LinuxShell>(runtime_);
-  system_->backlightWriter = std::make_unique<LogindBacklightWriter>();
-  system_->display = std::make_unique<BacklightDisplay>(
-      kBacklightFolder, *system_->backlightWriter, *system_->shell,
-      [this] { return onAcPower_ ? onAcPower_() : true; });
-  system_->power = std::make_unique<LogindPower>();
-  system_->planTool = std::make_unique<DbusPowerProfilesTool>();
-  return true;
-#else
-  error = "this build has no system services; it runs on simulated ones only";
-  return false;
-#endif
+  if (!choice_.systemActions) {
+    error = "this build has no system services; it runs on simulated ones only";
+    return false;
+  }
+  system_->actions =
+      choice_.systemActions(runtime_, [this] { return onAcPower_ ? onAcPower_() : true; });
+  return system_->actions != nullptr;
 }
 
 bool ServiceSet::chooseFolders(std::string& error) {
@@ -105,17 +77,18 @@ std::string ServiceSet::documentsFolder() const {
 PlatformServices ServiceSet::services() {
   SystemParts& s = *system_;
   SimulatedMachine& m = machine_;
-  const bool own = choice_.actions == Actions::System;
+  const bool own = s.actions != nullptr;
+  SystemActions* a = s.actions.get();
   PlatformServices services{runtime_,
                             s.driver ? *s.driver : static_cast<platform::BatteryDriver&>(m.driver),
-                            own ? *s.powerEvents : m.powerEvents,
-                            own ? *s.systemTimes : m.systemTimes,
+                            own ? *a->powerEvents : m.powerEvents,
+                            own ? *a->systemTimes : m.systemTimes,
                             choice_.audio != nullptr ? *choice_.audio : m.audio,
                             choice_.folders != nullptr ? *choice_.folders : *s.folders,
-                            own ? *s.display : m.display,
-                            own ? *s.power : m.power,
-                            own ? *s.planTool : m.planTool,
-                            own ? *s.shell : m.shell};
+                            own ? *a->display : m.display,
+                            own ? *a->power : m.power,
+                            own ? *a->planTool : m.planTool,
+                            own ? *a->shell : m.shell};
   // The system's calibration leaves the power settings alone (the engine's
   // stand-in); the simulated one records what it would change.
   if (!own) services.calibrationPower = &m.calibrationPower;
