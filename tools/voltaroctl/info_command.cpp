@@ -9,6 +9,7 @@
 
 #include "battery/battery_access.h"
 #include "battery_json.h"
+#include "common/file_calls.h"
 #include "engine/engine.h"
 #include "engine/service_set.h"
 #include "engine_session.h"
@@ -93,6 +94,9 @@ void printJson(engine::Engine& engine, platform::sim::VirtualRuntime& runtime, s
 }
 
 int runInfo(const InfoArgs& args, std::ostream& out, std::ostream& err) {
+  // The engine runs on a temporary data folder that goes when the command ends.
+  ThrowawayFileCalls throwaway;
+  const FileCallsInPlace inPlace(throwaway);
   platform::sim::VirtualRuntime runtime(localDayTime(std::chrono::system_clock::now()));
   engine::ServiceChoice choice;
   const BatterySource& source = args.source;

@@ -11,6 +11,7 @@
 
 #include "battery_json.h"
 #include "change_printer.h"
+#include "common/file_calls.h"
 #include "engine/engine.h"
 #include "engine/service_set.h"
 #include "engine_session.h"
@@ -63,6 +64,9 @@ std::string wallClock() {
 // The engine on the system's batteries or a scenario's, on the real clock,
 // over a temporary data folder: watching leaves nothing behind.
 int watch(const WatchArgs& args, std::ostream& out, std::ostream& err) {
+  // The engine runs on a temporary data folder that goes when the command ends.
+  ThrowawayFileCalls throwaway;
+  const FileCallsInPlace inPlace(throwaway);
   platform::sim::SteadyRuntime runtime;
   engine::ServiceChoice choice;
   const std::string& simulate = args.source.simulate;
