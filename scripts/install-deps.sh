@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev
   libcli11-dev nlohmann-json3-dev
+  dpkg-dev desktop-file-utils appstream man-db
   umockdev acpi python3-dbusmock dbus xdg-user-dirs
   xvfb xauth fonts-dejavu-core
 )

@@ -28,6 +28,8 @@ class HelpFormatter : public CLI::Formatter {
   }
   std::string make_option_opts(const CLI::Option* option) const override {
     if (option->get_type_size() == 0) return "";
+    // A positional's name says what it is: "FILE", not "FILE TEXT".
+    if (!option->nonpositional()) return option->get_required() ? " (required)" : "";
     // The type without the checks' notes: "DIR", not "DIR:DIR in ...".
     std::string type = option->get_type_name();
     type = type.substr(0, type.find(':'));
