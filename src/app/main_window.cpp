@@ -19,19 +19,13 @@ constexpr int kPanelTop = 130;
 constexpr int kLabelPixels = 13;
 constexpr std::uint32_t kStatusGreyMilliseconds = 400;
 
-const std::map<Sprite, const char*> kSmallStripFiles = {{Sprite::Go, "dreapta"},
-                                                        {Sprite::Back, "stanga"},
-                                                        {Sprite::Plus, "plusul"},
-                                                        {Sprite::Minus, "minusul"}};
-const std::map<int, const char*> kTopIcons = {
-    {8, "save"},  {1, "info"},   {2, "graph"}, {3, "settings"}, {4, "alerts"}, {5, "calibrate"},
-    {11, "home"}, {10, "green"}, {6, "help"},  {9, "minimize"}, {7, "exit"}};
 }  // namespace
 
 MainWindow::MainWindow(double dotsPerInch)
     // A tool window has no taskbar button: the program lives in the tray.
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       dotsPerInch_(dotsPerInch),
+      pictures_(dotsPerInch),
       controls_({[this](int number) { drawControl(number); },
                  [this] {
                    if (clickSound) clickSound();
@@ -39,12 +33,6 @@ MainWindow::MainWindow(double dotsPerInch)
   setWindowTitle("Voltaro");
   setWindowIcon(QIcon(":/skin/voltaro.png"));
   setFixedSize(kWidth, kHeight);
-  background_ = QImage(":/skin/background.png");
-  checkedStrip_ = QImage(":/skin/checked.png");
-  notCheckedStrip_ = QImage(":/skin/notchecked.png");
-  for (const auto& [sprite, file] : kSmallStripFiles) {
-    smallStrips_[sprite] = QImage(QString(":/skin/%1.png").arg(file));
-  }
   gaugePictures_ = loadGaugePictures();
   gauge_ = gaugePictures_.empty.copy();
   // The window's own free areas (the title row, the bottom bar) drag too.
@@ -79,14 +67,6 @@ QLabel* MainWindow::addLabel(QWidget* parent, const QString& text, QRect area, Q
 }
 
 void MainWindow::buildTopBar() {
-  for (const TopBarButton& button : topBarButtons()) {
-    QImage strip(QString(":/skin/top_%1.png").arg(kTopIcons.at(button.number)));
-    strip = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    paintStripCaption(
-        strip, QString::fromUtf8(button.caption.data(), static_cast<int>(button.caption.size())),
-        button.captionX, dotsPerInch_);
-    topStrips_[button.number] = strip;
-  }
   auto* battery =
       addLabel(this, "No Battery!", QRect(48, 99, 105, 22), Qt::AlignHCenter, kValueColour, true);
   battery->setAttribute(Qt::WA_TransparentForMouseEvents, false);
@@ -184,6 +164,7 @@ void MainWindow::buildControls() {
     auto* image = new SkinImage(place.number, place.page ? kSmallSize : kTopBarSize, parent);
     image->move(place.left, place.top);
     image->setCursor(Qt::PointingHandCursor);
+    image->beforePaint = [this] { pictures_.load(); };
     connect(image, &SkinImage::pressedAt, this, &MainWindow::onPress);
     connect(image, &SkinImage::movedAt, this, &MainWindow::onMove);
     connect(image, &SkinImage::releasedAt, this, &MainWindow::onRelease);
@@ -204,14 +185,14 @@ const QImage* MainWindow::stripFor(int number) const {
   if (place == nullptr) return nullptr;
   switch (place->sprite) {
     case Sprite::TopBar:
-      return &topStrips_.at(number);
+      return pictures_.topStrip(number);
     case Sprite::Switch:
-      return switchOn(number) ? &checkedStrip_ : &notCheckedStrip_;
+      return pictures_.switchStrip(switchOn(number));
     case Sprite::Go:
     case Sprite::Back:
     case Sprite::Plus:
     case Sprite::Minus:
-      return &smallStrips_.at(place->sprite);
+      return pictures_.smallStrip(place->sprite);
   }
   return nullptr;
 }
@@ -302,7 +283,7 @@ void MainWindow::drawAxes() {
 void MainWindow::redraw() {
   if (!graph_) return;
   graph_->redraw();
-  graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
+  if (isVisible()) graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
 }
 
 void MainWindow::drawgauge() {
@@ -357,13 +338,27 @@ void MainWindow::attach(engine::Engine& engine) {
       engine.history(), engine.settings(), engine.live(), engine.slots(),
       [this] { return isVisible() && page_ == PageNumber::Graph; }, dotsPerInch_);
   graph_->drawAxes();
-  graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
+  if (isVisible()) graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
   redrawAllControls();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
+  pictures_.load();
   QPainter p(this);
-  p.drawImage(QPoint(0, 0), background_);
+  p.drawImage(QPoint(0, 0), pictures_.background());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (graph_) graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
+}
+
+void MainWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  // Back in the tray: the pictures are decoded again at the next paint, the
+  // graph's copy is made again when the window shows.
+  pictures_.drop();
+  graphLabel_->clear();
 }
 
 }  // namespace voltaro::app

@@ -17,6 +17,7 @@
 #include "app/control_layout.h"
 #include "app/skin_art.h"
 #include "app/skin_controls.h"
+#include "app/window_pictures.h"
 #include "engine/window_port.h"
 #include "history/graph_port.h"
 #include "view/shown_texts.h"
@@ -69,6 +70,7 @@ class MainWindow : public QWidget,
   bool dragging() const { return dragging_; }
   QWidget* pagePanel(PageNumber page) const;
   const QImage& gaugeImage() const { return gauge_; }
+  bool picturesLoaded() const { return pictures_.loaded(); }
   // Called when a page button is used (the tray menu's "Main Page" check).
   std::function<void(PageNumber)> pageShown;
   // The click sound, gated by the caller.
@@ -92,6 +94,8 @@ class MainWindow : public QWidget,
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,11 +126,7 @@ class MainWindow : public QWidget,
 
   engine::Engine* engine_ = nullptr;
   double dotsPerInch_;
-  QImage background_;
-  std::map<int, QImage> topStrips_;
-  std::map<Sprite, QImage> smallStrips_;
-  QImage checkedStrip_;
-  QImage notCheckedStrip_;
+  WindowPictures pictures_;
   GaugePictures gaugePictures_;
   QImage gauge_;
   QLabel* gaugeLabel_ = nullptr;

@@ -253,6 +253,17 @@ TEST_F(MainWindowTest, SwitchesShowTheirSettingAndTheCriticalActionsExcludeEachO
   EXPECT_LT(off.green(), 100);
 }
 
+TEST_F(MainWindowTest, ThePicturesAreDecodedWhenPaintedAndDroppedInTheTray) {
+  EXPECT_FALSE(harness.window.picturesLoaded()) << "never shown, nothing decoded";
+  const QImage shown = harness.window.grab().toImage();
+  EXPECT_TRUE(harness.window.picturesLoaded());
+  harness.window.showFromTray();
+  harness.window.hideToTray();
+  EXPECT_FALSE(harness.window.picturesLoaded());
+  // Decoded again, the window looks the same.
+  EXPECT_EQ(harness.window.grab().toImage(), shown);
+}
+
 TEST_F(MainWindowTest, ShiftStepsTheWarningLevelByTenWithinItsBounds) {
   harness.settings().WarningLevel = 5;
   harness.pressAndRelease(38, {13, 13}, {13, 13}, Qt::ShiftModifier);
