@@ -51,7 +51,10 @@ class MonitorBridge final : public monitor::MonitorHooks {
   void addFullDischargeHundredth() override;
   bool evaladvice() override;
   void resetWearFigures() override;
+  void readingTaken() override;
+  void batteryLeft(int slot) override;
   bool calibrationRunning() override;
+  void calibrationClosed() override;
   std::optional<DayTime> fastDischargeStart() override;
   void writeDischargeLogRecord() override;
   void writeCalibrationClosingRecord() override;
