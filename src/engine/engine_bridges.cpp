@@ -172,6 +172,9 @@ void HealthBridge::askConfirmation(dialogs::DialogCode code, const view::Confirm
                                    view::ConfirmationMode mode) {
   e_.dialog_.ask(code, texts, mode);
 }
+void HealthBridge::healthSaved(const std::string& path) {
+  e_.healthJournal_.saveCopyBeside(path);
+}
 
 // --- Charge history -------------------------------------------------------
 

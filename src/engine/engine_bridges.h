@@ -87,6 +87,7 @@ class HealthBridge final : public health::HealthHooks {
   bool greenModeOn() override;
   void askConfirmation(dialogs::DialogCode code, const view::ConfirmationTexts& texts,
                        view::ConfirmationMode mode) override;
+  void healthSaved(const std::string& path) override;
 
  private:
   Engine& e_;

@@ -1,6 +1,8 @@
 #include "engine/health_journal.h"
 
 #include "common/day_number.h"
+#include "common/file_io.h"
+#include "journal/journal_files.h"
 
 namespace voltaro::engine {
 
@@ -64,6 +66,30 @@ void HealthJournal::calibrationClosed() {
   calibrationPending_ = false;
   if (!primaryInMilliwattHours() || c_.info.information.fullChargedCapacity == 0) return;
   journal_.append(c_.info.batteryKey, entryFor(journal::JournalEvent::Calibration));
+}
+
+std::string HealthJournal::copyPathBeside(const std::string& exportPath) {
+  const std::size_t name = exportPath.find_last_of("/\\");
+  const std::size_t dot = exportPath.rfind('.');
+  const bool hasExtension = dot != std::string::npos && (name == std::string::npos || dot > name);
+  return exportPath.substr(0, hasExtension ? dot : exportPath.size()) + "-journal.csv";
+}
+
+void HealthJournal::saveCopyBeside(const std::string& exportPath) {
+  if (c_.info.batteryKey.empty()) return;
+  const journal::JournalRead read = journal::readJournal(journal_.path(c_.info.batteryKey));
+  if (read.state == ReadState::Missing) return;
+  const std::string copy = copyPathBeside(exportPath);
+  if (read.state == ReadState::Unreadable) {
+    c_.errors.report("Input/output error: cannot read the capacity journal \"" +
+                     journal_.path(c_.info.batteryKey) + "\": " + read.cause + ".");
+    return;
+  }
+  const FileWrite written = journal::writeJournalCopy(copy, read.entries);
+  if (!written) {
+    c_.errors.report("Input/output error: cannot write the capacity journal \"" + copy +
+                     "\": " + written.cause + ".");
+  }
 }
 
 }  // namespace voltaro::engine

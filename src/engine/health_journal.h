@@ -44,6 +44,12 @@ class HealthJournal {
   void criticalAlert() { sessions_.criticalReached(); }
   // The program's exit procedure.
   void exit() { sessions_.end(journal::SessionEndedBy::Exit); }
+  // The Calibrate page saved the calibration data to `exportPath`: the
+  // journal of the battery shown goes beside it, as "<name>-journal.csv"
+  // ("battery1.bin" gives "battery1-journal.csv"). A battery without a
+  // journal gives none; a failure is reported.
+  void saveCopyBeside(const std::string& exportPath);
+  static std::string copyPathBeside(const std::string& exportPath);
 
   journal::CapacityJournal& journal() { return journal_; }
   const journal::SessionTracker& sessions() const { return sessions_; }

@@ -90,5 +90,18 @@ TEST_F(EngineJournalTest, TheBatteryLeavingEndsItsSession) {
   EXPECT_EQ(sessions().size(), 1u);
 }
 
+TEST_F(EngineJournalTest, SaveWritesTheJournalBesideTheCalibrationData) {
+  ASSERT_EQ(h.create(), 0);
+  h.startAndRun(60);
+  const std::string saved = documents.path().string() + "/export.v1.bin";
+  h.fileDialogs.answer = saved;
+  h.engine().healthCommands().saveCommand();
+  const auto copy = journal::readJournal(documents.path().string() + "/export.v1-journal.csv");
+  EXPECT_EQ(copy.entries, journal::readJournal(file("-journal.csv")).entries);
+  EXPECT_EQ(copy.entries.size(), 1u);
+  EXPECT_EQ(engine::HealthJournal::copyPathBeside("/a.b/battery1"), "/a.b/battery1-journal.csv");
+  EXPECT_TRUE(h.errors.messages.empty());
+}
+
 }  // namespace
 }  // namespace voltaro::testing
