@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev
+  qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev nlohmann-json3-dev
   umockdev acpi python3-dbusmock dbus xdg-user-dirs
   xvfb xauth fonts-dejavu-core
 )

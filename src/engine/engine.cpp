@@ -54,6 +54,8 @@ Engine::Engine(const PlatformServices& services, const PresentationPorts& ports)
                        ports.errors, services.audio, bridges_.health}),
       advice_({health_, info_, slots_, live_, settings_, dataFolder_, ports.advice,
                services.runtime, bridges_.health}),
+      healthJournal_(
+          {info_, slots_, live_, record_, health_, services.runtime, dataFolder_, ports.errors}),
       historyController_(history_, ports.graph, bridges_.history, services.audio, settings_),
       dischargeLog_({slots_, live_, texts_, dataFolder_, services.runtime, ports.errors}),
       calibrationLog_({slots_, texts_, record_, dataFolder_, services.runtime, ports.errors}),
@@ -175,6 +177,7 @@ void Engine::closeRequest() {
 void Engine::exitProcedure() {
   if (exited_) return;
   if (monitor_.busy()) monitor_.waitidle(kExitWaitRounds);
+  healthJournal_.exit();
   saveSettings();
   fastDischarge_.shutdown();
   monitor_.stop();

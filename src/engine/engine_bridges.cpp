@@ -30,6 +30,7 @@ bool BatteryBridge::calibrationCompletionMarkerExists() {
 }
 void BatteryBridge::recordCompletedCalibration() {
   e_.calibration_.recordCompletedCalibration();
+  e_.healthJournal_.calibrationCompleted();
 }
 void BatteryBridge::endCalibrationCompleted() {
   e_.calibration_.endCalibrationCompleted();
@@ -74,8 +75,17 @@ bool MonitorBridge::evaladvice() {
 void MonitorBridge::resetWearFigures() {
   e_.health_.resetWearFigures();
 }
+void MonitorBridge::readingTaken() {
+  e_.healthJournal_.readingTaken();
+}
+void MonitorBridge::batteryLeft(int slot) {
+  e_.healthJournal_.batteryLeft(slot);
+}
 bool MonitorBridge::calibrationRunning() {
   return e_.calibration_.calibrating();
+}
+void MonitorBridge::calibrationClosed() {
+  e_.healthJournal_.calibrationClosed();
 }
 
 std::optional<DayTime> MonitorBridge::fastDischargeStart() {
@@ -161,6 +171,9 @@ bool HealthBridge::greenModeOn() {
 void HealthBridge::askConfirmation(dialogs::DialogCode code, const view::ConfirmationTexts& texts,
                                    view::ConfirmationMode mode) {
   e_.dialog_.ask(code, texts, mode);
+}
+void HealthBridge::healthSaved(const std::string& path) {
+  e_.healthJournal_.saveCopyBeside(path);
 }
 
 // --- Charge history -------------------------------------------------------
@@ -273,6 +286,7 @@ void UpdateBridge::closeRequest() {
 // --- Alerts ---------------------------------------------------------------
 
 void AlertsBridge::alertFired(alerts::AlertKind kind) {
+  if (kind == alerts::AlertKind::Critical) e_.healthJournal_.criticalAlert();
   if (e_.ports_.activity) e_.ports_.activity->alertFired(kind);
 }
 void AlertsBridge::bringGadgetToFront() {

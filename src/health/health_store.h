@@ -88,6 +88,9 @@ class HealthStore {
 
   const HealthRecord& record() const { return record_; }
   const WearFigures& figures() const { return figures_; }
+  // False while the value of `suffix` stands for nothing read or set in this
+  // run (its file could not be read).
+  bool valueKnown(std::string_view suffix) const { return !unread_.unknown(valuePath(suffix)); }
   std::uint32_t today() const;
 
  private:

@@ -6,6 +6,7 @@
 
 #include "common/file_io.h"
 #include "engine/engine_harness.h"
+#include "journal/journal_files.h"
 
 namespace voltaro::testing {
 namespace {
@@ -99,6 +100,9 @@ TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
   EXPECT_TRUE(fileExists(h.dataFile("calib2.txt")));
   EXPECT_TRUE(h.confirmation.shown.empty());
 
+  // The gauge has learnt a smaller full charge, which the reading that
+  // completes the calibration still shows as 100 %.
+  h.driver.battery(1).information.fullChargedCapacity = 43000;
   h.driver.battery(1).status = kFullOnPower;
   h.run(3);
   EXPECT_FALSE(h.engine().calibration().calibrating());
@@ -121,14 +125,25 @@ TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
   EXPECT_THAT(log[4], StartsWith("Started @ "));
   EXPECT_THAT(log[5], StartsWith("Completed @ "));
   EXPECT_EQ(log[6], "Total calibrations: 1");
-  EXPECT_EQ(log[7], "Full Charged Capacity: 45,000 mWh");
-  EXPECT_EQ(log[8], "Wear Level: 10.00 %");
+  EXPECT_EQ(log[7], "Full Charged Capacity: 43,000 mWh");
+  EXPECT_EQ(log[8], "Wear Level: 14.00 %");
+  // The journal's calibration line holds the capacity read after it.
+  const auto journal =
+      journal::readJournal(h.dataFile(h.engine().info().batteryKey + "-journal.csv")).entries;
+  ASSERT_EQ(journal.size(), 2u);
+  EXPECT_EQ(journal[0].event, journal::JournalEvent::Reading);
+  EXPECT_EQ(journal[0].fullCharged, 45000u);
+  EXPECT_EQ(journal[1].event, journal::JournalEvent::Calibration);
+  EXPECT_EQ(journal[1].fullCharged, 43000u);
 
   // OK closes the notice; later full readings change nothing.
   h.engine().dialog().answerYes();
   h.run(10);
   EXPECT_EQ(h.engine().healthRecord().calibrations, calibrationsBefore + 1);
   EXPECT_EQ(lines(h, "calibrationlog.txt").size(), 10u);
+  EXPECT_EQ(journal::readJournal(h.dataFile(h.engine().info().batteryKey + "-journal.csv"))
+                .entries.size(),
+            2u);
   EXPECT_TRUE(h.errors.messages.empty());
 }
 

@@ -3,6 +3,7 @@
 #include "commands.h"
 
 #include "health_command.h"
+#include "history_command.h"
 #include "info_command.h"
 #ifdef VOLTARO_HAVE_PLANS
 #include "brightness_command.h"
@@ -24,6 +25,7 @@ const Command kCommands[] = {
     {"watch", runWatchCommand, watchUsage},
     {"simulate", runSimulateCommand, simulateUsage},
     {"health", runHealthCommand, healthUsage},
+    {"history", runHistoryCommand, historyUsage},
     {"settings", runSettingsCommand, settingsUsage},
     {"calibrate-sim", runCalibrateSimCommand, calibrateSimUsage},
     {"fast-discharge-sim", runFastDischargeSimCommand, fastDischargeSimUsage},

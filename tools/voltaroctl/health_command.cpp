@@ -7,7 +7,10 @@
 #include "engine/engine.h"
 #include "engine/service_set.h"
 #include "engine_session.h"
+#include "history_output.h"
 #include "information_page.h"
+#include "journal/journal_files.h"
+#include "journal/wear_trend.h"
 #include "platform/sim/virtual_runtime.h"
 #include "scenario/scenario_script.h"
 
@@ -118,6 +121,11 @@ int runHealthCommand(const std::vector<std::string>& args, std::ostream& out, st
   out << "  BatteryKey   " << engine.info().batteryKey << "\n";
   printPageSection("Calibration", kCalibration, texts, out, kCaptionWidth);
   printPageSection("Left column", kLeftColumn, texts, out, kCaptionWidth);
+  // The trend over the capacity journal, this start's line included.
+  const journal::JournalRead days =
+      journal::readJournal(journal::journalPath(engine.dataFolder(), engine.info().batteryKey));
+  out << "Capacity journal (" << days.entries.size() << " days)\n";
+  printTrend(journal::fitWearTrend(days.entries), dayNumber(runtime.now()), out, kCaptionWidth);
   return errors.count() == 0 ? 0 : 1;
 }
 

@@ -12,7 +12,7 @@ namespace voltaro::tools {
 
 namespace {
 
-constexpr double kMaximumHours = 24.0 * 31;
+constexpr double kMaximumHours = 24.0 * 366;  // a year of virtual time
 
 struct SimulateArgs {
   std::string file;
@@ -34,7 +34,7 @@ std::string parseSimulateArgs(const std::vector<std::string>& args, SimulateArgs
       parsed.hours = std::strtod(value.c_str(), &end);
       if (end == value.c_str() || *end != '\0' || !(parsed.hours > 0) ||
           parsed.hours > kMaximumHours) {
-        return "--hours needs a number above 0, at most 744";
+        return "--hours needs a number above 0, at most 8784";
       }
       continue;
     }
