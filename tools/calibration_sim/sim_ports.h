@@ -146,7 +146,9 @@ class PrintingShell : public platform::Shell {
 // The workers' clock follows the virtual clock, set by the simulation loop.
 class VirtualWorkerClock : public platform::WorkerThreads {
  public:
-  DayTime now() const override { return now_.load(); }
+  std::int64_t steadyNanoseconds() const override {
+    return platform::steadyNanosecondsOf(now_.load());
+  }
   bool raiseCurrentThreadPriority() override {
     ++raises;
     return true;
