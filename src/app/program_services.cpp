@@ -15,6 +15,7 @@
 #include "platform/linux_services/linux_shell.h"
 #include "platform/linux_services/logind_power.h"
 #include "platform/linux_services/qt_http_client.h"
+#include "platform/linux_threads/posix_worker_threads.h"
 #include "platform/sim/scenario_reader.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/sim_display.h"
@@ -57,6 +58,9 @@ struct ProgramServices::Parts {
   std::unique_ptr<platform::Power> power;
   std::unique_ptr<platform::PowerPlanTool> planTool;
   platform::linux_services::QtHttpClient http;
+  // The fast-discharge workers: the steady clock and their raised priority,
+  // on the real and the simulated battery alike.
+  platform::linux_threads::PosixWorkerThreads threads;
   platform::sim::SimBatteryDriver* simDriver = nullptr;
   platform::sim::ScenarioReader reader;
   std::vector<std::unique_ptr<QTimer>> eventTimers;
@@ -127,6 +131,7 @@ engine::PlatformServices ProgramServices::services() {
       parts_->runtime, *parts_->driver,  *parts_->powerEvents, parts_->systemTimes, parts_->audio,
       parts_->folders, *parts_->display, *parts_->power,       *parts_->planTool,   *parts_->shell};
   services.http = &parts_->http;
+  services.threads = &parts_->threads;
   // The update check's worker hands its result to the program's thread.
   services.postToProgramThread = [](std::function<void()> event) {
     QMetaObject::invokeMethod(qApp, std::move(event), Qt::QueuedConnection);
