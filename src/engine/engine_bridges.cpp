@@ -97,8 +97,10 @@ void MonitorBridge::evaluateAlerts() {
                                  .remainingSeconds = e_.live_.remaining(slot)});
 }
 
+// Every restart looks for the device again: a backlight that appeared since
+// (a driver loaded late, a panel switched on) is found too.
 void MonitorBridge::reopenBrightness() {
-  if (e_.brightness_.available()) e_.brightness_.initBrightness();
+  e_.brightness_.initBrightness();
 }
 
 void MonitorBridge::recordHistorySample(std::uint16_t quarterPercent, monitor::HistoryKind kind) {
