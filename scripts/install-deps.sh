@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev
-  umockdev acpi python3-dbusmock dbus xdg-user-dirs
+  umockdev acpi python3-dbusmock dbus xdg-user-dirs locales
   xvfb xauth fonts-dejavu-core
 )
 

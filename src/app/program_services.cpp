@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <array>
 
+#include "logs/log_stamp.h"
+#include "platform/linux/locale_short_date.h"
 #include "platform/linux/logind_power_events.h"
 #include "platform/linux/proc_stat_system_times.h"
 #include "platform/linux/pulse_audio.h"
@@ -67,6 +69,8 @@ struct ProgramServices::Parts {
 };
 
 ProgramServices::ProgramServices() : parts_(std::make_unique<Parts>()) {
+  // The logs and reports write dates in the user's regional short date.
+  logs::setShortDatePattern(platform::localeShortDatePattern().value_or(""));
   const QByteArray scenario = qgetenv("VOLTARO_SIMULATE");
   if (!scenario.isEmpty()) {
     setUpSimulation(scenario.toStdString());
