@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev
+  qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev libxext-dev
+  libglib2.0-dev
   umockdev acpi python3-dbusmock dbus xdg-user-dirs locales
   xvfb xauth fonts-dejavu-core
 )

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <array>
 
+#include "calibration/sleep_blocking_calibration_power.h"
 #include "logs/log_stamp.h"
 #include "platform/linux/locale_short_date.h"
 #include "platform/linux/logind_power_events.h"
@@ -16,6 +17,8 @@
 #include "platform/linux_services/dbus_power_profiles.h"
 #include "platform/linux_services/linux_shell.h"
 #include "platform/linux_services/logind_power.h"
+#include "platform/linux_services/logind_sleep_inhibitor.h"
+#include "platform/linux_services/monitor_power.h"
 #include "platform/linux_services/qt_http_client.h"
 #include "platform/linux_threads/posix_worker_threads.h"
 #include "platform/sim/scenario_reader.h"
@@ -56,9 +59,13 @@ struct ProgramServices::Parts {
   std::unique_ptr<platform::PowerEvents> powerEvents;
   std::unique_ptr<platform::Shell> shell;
   std::unique_ptr<platform::linux_services::LogindBacklightWriter> backlightWriter;
+  std::unique_ptr<platform::linux_services::DesktopMonitorPower> monitorPower;
   std::unique_ptr<platform::Display> display;
   std::unique_ptr<platform::Power> power;
   std::unique_ptr<platform::PowerPlanTool> planTool;
+  // A calibration keeps the computer awake through logind (Linux only).
+  std::unique_ptr<platform::SleepInhibitor> sleepInhibitor;
+  std::unique_ptr<calibration::CalibrationPower> calibrationPower;
   platform::linux_services::QtHttpClient http;
   // The fast-discharge workers: the steady clock and their raised priority,
   // on the real and the simulated battery alike.
@@ -119,10 +126,15 @@ void ProgramServices::setUpLinux() {
   parts_->powerEvents = std::make_unique<platform::LogindPowerEvents>();
   parts_->shell = std::make_unique<platform::linux_services::LinuxShell>(parts_->runtime);
   parts_->backlightWriter = std::make_unique<platform::linux_services::LogindBacklightWriter>();
+  parts_->monitorPower = std::make_unique<platform::linux_services::DesktopMonitorPower>();
   parts_->display = std::make_unique<platform::linux_services::BacklightDisplay>(
-      kBacklightFolder, *parts_->backlightWriter, *parts_->shell, [this] { return onAcPower(); });
+      kBacklightFolder, *parts_->backlightWriter,
+      [this] { return parts_->monitorPower->turnOff(); }, [this] { return onAcPower(); });
   parts_->power = std::make_unique<platform::linux_services::LogindPower>();
   parts_->planTool = std::make_unique<platform::linux_services::DbusPowerProfilesTool>();
+  parts_->sleepInhibitor = std::make_unique<platform::linux_services::LogindSleepInhibitor>();
+  parts_->calibrationPower =
+      std::make_unique<calibration::SleepBlockingCalibrationPower>(*parts_->sleepInhibitor);
 }
 
 bool ProgramServices::onAcPower() const {
@@ -136,6 +148,7 @@ engine::PlatformServices ProgramServices::services() {
       parts_->folders, *parts_->display, *parts_->power,       *parts_->planTool,   *parts_->shell};
   services.http = &parts_->http;
   services.threads = &parts_->threads;
+  services.calibrationPower = parts_->calibrationPower.get();
   // The update check's worker hands its result to the program's thread.
   services.postToProgramThread = [](std::function<void()> event) {
     QMetaObject::invokeMethod(qApp, std::move(event), Qt::QueuedConnection);

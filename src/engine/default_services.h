@@ -29,6 +29,9 @@ class UnchangedCalibrationPower final : public calibration::CalibrationPower {
   void setBatteryValues(const std::string& /*planId*/) override {}
   void disableStandbyOnBattery() override {}
   void disableHibernation() override {}
+  calibration::PowerParameterTexts parameterTexts() override {
+    return {"Unchanged", "Unchanged", "Unchanged", "Unchanged", "Unchanged"};
+  }
 };
 
 class HiddenParameters final : public view::ParametersPort {

@@ -204,7 +204,7 @@ void SettingsBridge::setAutoRun(bool on) {
   e_.ports_.window.setAutoRun(on);
 }
 void SettingsBridge::applyProcessPriority() {
-  e_.taskPriority_.applyTaskPriority();
+  e_.taskPriority_.applyAndReport();
 }
 
 void SettingsBridge::redrawSettingsPages() {

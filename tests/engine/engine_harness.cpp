@@ -24,8 +24,17 @@ EngineHarness::EngineHarness(const std::filesystem::path& documents) {
 
 int EngineHarness::create() {
   engine_ = std::make_unique<engine::Engine>(
-      engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
-                               power, planTool, shell},
+      engine::PlatformServices{.runtime = runtime,
+                               .driver = driver,
+                               .powerEvents = powerEvents,
+                               .systemTimes = systemTimes,
+                               .audio = audio,
+                               .folders = folders,
+                               .display = display,
+                               .power = power,
+                               .planTool = planTool,
+                               .shell = shell,
+                               .calibrationPower = calibrationPower},
       engine::PresentationPorts{tray, statusLine, errors, errorBox, confirmation, advice,
                                 fileDialogs, graph, window, nullptr, gadget, trayMenu});
   return engine_->formCreate();
