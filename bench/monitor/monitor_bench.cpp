@@ -1,13 +1,14 @@
-// One tick of the whole monitoring cycle on the simulated driver: the status
-// and estimate requests, the health counters, the texts, the change snapshot,
-// the tray hint and icon, with no-op hooks for the other subsystems.
+// One tick of the program on the simulated machine, through the whole
+// engine: the status and estimate requests, the health counters, the texts,
+// the change snapshot, the tray hint and icon, the history sample, the
+// discharge log and the alerts, over a temporary data folder.
 #include <benchmark/benchmark.h>
 
-#include "monitor/assembly/monitor_assembly.h"
-#include "platform/audio.h"
-#include "platform/sim/sim_battery_driver.h"
-#include "platform/sim/sim_power_events.h"
-#include "platform/sim/sim_system_times.h"
+#include <sstream>
+
+#include "engine/engine.h"
+#include "engine/service_set.h"
+#include "engine_session.h"
 #include "platform/sim/virtual_runtime.h"
 #include "view/status_line.h"
 #include "view/tray_port.h"
@@ -25,39 +26,34 @@ class QuietTray : public view::TrayPort, public view::StatusLine {
   void show(const std::string&) override {}
 };
 
-class QuietAudio : public platform::Audio {
- public:
-  void play(platform::Clip) override {}
-  std::optional<int> masterVolume() override { return std::nullopt; }
-  bool setMasterVolume(int) override { return false; }
-  bool setMuted(bool) override { return false; }
-};
-
 // `changing`: the capacity falls every tick, so every tick redraws the gauge,
 // rewrites the texts and the hint; otherwise the reading stays the same.
 void runTicks(benchmark::State& state, bool changing) {
   platform::sim::VirtualRuntime runtime;
-  platform::sim::SimBatteryDriver driver;
-  driver.setBattery(1, 1001);
-  platform::sim::SimPowerEvents power;
-  platform::sim::SimSystemTimes times(4);
-  times.setSteadyLoad(30, 20000);
-  QuietAudio audio;
+  std::string error;
+  const auto services = engine::ServiceSet::create(runtime, engine::ServiceChoice{}, error);
+  engine::SimulatedMachine& machine = services->machine();
+  machine.driver.setBattery(1, 1001);
+  machine.systemTimes.setSteadyLoad(30, 20000);
   QuietTray tray;
-  monitor::MonitorHooks hooks;
-  settings::AppSettings settings;
-  settings.GadgetShowCpuUsage = 1;  // the processor sample runs every second tick
-  settings.DischargeLog = 1;
-  monitor::MonitorAssembly sys(
-      monitor::AssemblyPorts{runtime, driver, power, times, audio, tray, tray, hooks}, settings);
-  sys.start();
+  std::ostringstream errorText;
+  tools::ConsoleErrors errors(errorText);
+  tools::EngineSession session(*services, errors, tools::SessionPorts{&tray, &tray});
+  if (session.start() != 0) {
+    state.SkipWithError("the engine did not start");
+    return;
+  }
+  engine::Engine& engine = *session.engine();
+  engine.settings().GadgetShowCpuUsage = 1;  // the processor sample runs every second tick
+  engine.settings().DischargeLog = 1;
+  session.enableMonitoring();
   runtime.advance(1250);  // the start and the first tick
-  auto& capacity = driver.battery(1).status.capacity;
+  auto& capacity = machine.driver.battery(1).status.capacity;
   for (auto _ : state) {
     if (changing) capacity = capacity > 1000 ? capacity - 37 : 44000;
     runtime.advance(1000);
   }
-  state.counters["ticks"] = static_cast<double>(sys.monitor.ticksRun());
+  state.counters["ticks"] = static_cast<double>(engine.monitor().ticksRun());
 }
 
 void BM_TickSteadyReading(benchmark::State& state) {

@@ -8,10 +8,20 @@ namespace {
 constexpr std::uint32_t kSecondsPerMinute = 60;
 }  // namespace
 
-std::int64_t measuredAlertValue(bool inMinutes, const AlertInputs& inputs) {
-  if (inMinutes) return inputs.remainingSeconds / kSecondsPerMinute;
-  return roundHalfEven(inputs.chargePercent);
+std::optional<std::int64_t> measuredAlertValue(bool inMinutes, const AlertInputs& inputs) {
+  if (inMinutes) {
+    if (!inputs.remainingSeconds) return std::nullopt;
+    return *inputs.remainingSeconds / kSecondsPerMinute;
+  }
+  if (!inputs.chargePercent) return std::nullopt;
+  return roundHalfEven(*inputs.chargePercent);
 }
+
+namespace {
+bool atOrBelow(const std::optional<std::int64_t>& value, std::int64_t level) {
+  return value && *value <= level;
+}
+}  // namespace
 
 AlertRules::AlertRules(const settings::AppSettings& settings, platform::Runtime& runtime,
                        platform::Audio& audio, BrightnessControl& brightness,
@@ -33,12 +43,14 @@ void AlertRules::evaluateAlerts(const AlertInputs& inputs) {
   if (inputs.calibrationRunning) return;
 
   if (settings_.WarningEnabled != 0 && !warningFired_ &&
-      measuredAlertValue(settings_.WarningInMinutes != 0, inputs) <= settings_.WarningLevel) {
+      atOrBelow(measuredAlertValue(settings_.WarningInMinutes != 0, inputs),
+                settings_.WarningLevel)) {
     fireWarningAlert();
     return;
   }
   if (settings_.CriticalEnabled != 0 && !criticalFired_ &&
-      measuredAlertValue(settings_.CriticalInMinutes != 0, inputs) <= settings_.CriticalLevel) {
+      atOrBelow(measuredAlertValue(settings_.CriticalInMinutes != 0, inputs),
+                settings_.CriticalLevel)) {
     fireCriticalAlert();
   }
 }
@@ -56,6 +68,7 @@ void AlertRules::playAlertClips() {
 
 void AlertRules::fireWarningAlert() {
   warningFired_ = true;
+  hooks_.alertFired(AlertKind::Warning);
   hooks_.bringGadgetToFront();
   playAlertClips();
   if (settings_.WarnAdjustBrightness != 0 && brightness_.available()) {
@@ -72,6 +85,7 @@ void AlertRules::fireWarningAlert() {
 
 void AlertRules::fireCriticalAlert() {
   criticalFired_ = true;
+  hooks_.alertFired(AlertKind::Critical);
   hooks_.bringGadgetToFront();
   playAlertClips();
   if (settings_.CritShowMessage != 0) {

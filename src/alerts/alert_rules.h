@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "alerts/alerts_hooks.h"
 #include "alerts/brightness_control.h"
@@ -15,11 +16,13 @@
 namespace voltaro::alerts {
 
 // The readings an evaluation looks at, taken from the selected battery.
+// An unknown reading fires nothing: no alert may act on a figure that was
+// never measured.
 struct AlertInputs {
   bool onAcPower = true;
   bool calibrationRunning = false;
-  double chargePercent = 0;            // percent, 0..100
-  std::uint32_t remainingSeconds = 0;  // seconds, as the derived readings deliver it
+  std::optional<double> chargePercent = std::nullopt;            // percent, 0..100; nullopt unknown
+  std::optional<std::uint32_t> remainingSeconds = std::nullopt;  // seconds; nullopt unknown
 };
 
 inline constexpr std::uint32_t kAlarmClipMilliseconds = 750;
@@ -27,8 +30,9 @@ inline constexpr std::uint32_t kVoiceClipMilliseconds = 800;
 inline constexpr std::uint32_t kCriticalMessageMilliseconds = 1000;
 
 // The value compared with an alert's level: whole minutes of remaining time
-// (truncated) or the charge percent rounded with halves to even.
-std::int64_t measuredAlertValue(bool inMinutes, const AlertInputs& inputs);
+// (truncated) or the charge percent rounded with halves to even; nullopt
+// when that reading is unknown.
+std::optional<std::int64_t> measuredAlertValue(bool inMinutes, const AlertInputs& inputs);
 
 class AlertRules {
  public:

@@ -2,11 +2,17 @@
 // implements it. The defaults do nothing.
 #pragma once
 
+#include <cstdint>
+
 namespace voltaro::alerts {
+
+enum class AlertKind : std::uint8_t { Warning, Critical };
 
 class AlertsHooks {
  public:
   virtual ~AlertsHooks() = default;
+  // An alert fires: called once it is marked fired, before its actions.
+  virtual void alertFired(AlertKind /*kind*/) {}
   // Brings the desktop gadget window to the foreground (the tray menu is not
   // opened).
   virtual void bringGadgetToFront() {}

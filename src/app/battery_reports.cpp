@@ -51,9 +51,11 @@ std::vector<std::string> headerLines(const ReportHeader& header, const char* wha
           ""};
 }
 
+// A value that is not known ("None") takes no unit, as on the page.
 std::string line(const view::ShownTexts& texts, const Row& row) {
-  return std::string(row.caption) + std::string(static_cast<std::size_t>(row.tabs), '\t') +
-         texts.get(row.page, row.caption) + row.unit;
+  const std::string& value = texts.get(row.page, row.caption);
+  return std::string(row.caption) + std::string(static_cast<std::size_t>(row.tabs), '\t') + value +
+         (value == "None" ? "" : row.unit);
 }
 }  // namespace
 

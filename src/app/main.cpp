@@ -11,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/program_services.h"
 #include "app/program_start.h"
+#include "app/session_end.h"
 #include "app/tray_icon_menu.h"
 #include "common/scramble.h"
 #include "engine/engine.h"
@@ -28,14 +29,14 @@ namespace {
 // each making the tray icon visible again in case the tray was recreated.
 void startTrayKeeper(ui::QtTray& tray, QObject* owner) {
   auto* timer = new QTimer(owner);
-  auto* count = new int(0);
   timer->setInterval(3000);
-  QObject::connect(timer, &QTimer::timeout, owner, [timer, count, &tray] {
-    const int before = (*count)++;
-    if (*count >= 40) {
+  // The count lives in the connection, so it goes with the timer however the
+  // program ends.
+  QObject::connect(timer, &QTimer::timeout, owner, [timer, &tray, count = 0]() mutable {
+    const int before = count++;
+    if (count >= 40) {
       timer->stop();
       timer->deleteLater();
-      delete count;
       return;
     }
     if (before == 10) timer->setInterval(30000);
@@ -114,6 +115,9 @@ int main(int argc, char** argv) {
 
   const int status = app::startProgram(engine, window, &gadget);
   if (status != 0) return status;
+  platform.startScenario(engine);
+  app::SessionEnd sessionEnd([&engine] { engine.exitProcedure(); },
+                             [&engine] { engine.saveSettings(); });
   const int result = QApplication::exec();
   engine.formDestroy();
   return result;

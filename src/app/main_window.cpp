@@ -1,15 +1,10 @@
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QDesktopServices>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QUrl>
 
 #include "app/skin_image.h"
-#include "common/scramble.h"
+#include "app/window_look.h"
 #include "engine/engine.h"
 #include "history/graph.h"
 #include "monitor/monitor.h"
@@ -21,12 +16,6 @@ constexpr int kWidth = 1000;
 constexpr int kHeight = 670;
 constexpr int kPanelLeft = 200;
 constexpr int kPanelTop = 130;
-const QColor kColumnColour(25, 28, 52);
-const QColor kCaptionColour(153, 153, 153);
-const QColor kValueColour(232, 236, 244);
-const QColor kHeaderBand(16, 20, 24);
-const QColor kStatusGrey(147, 149, 153);
-const QColor kLinkHover(32, 128, 176);
 constexpr int kLabelPixels = 13;
 constexpr std::uint32_t kStatusGreyMilliseconds = 400;
 
@@ -37,24 +26,6 @@ const std::map<Sprite, const char*> kSmallStripFiles = {{Sprite::Go, "dreapta"},
 const std::map<int, const char*> kTopIcons = {
     {8, "save"},  {1, "info"},   {2, "graph"}, {3, "settings"}, {4, "alerts"}, {5, "calibrate"},
     {11, "home"}, {10, "green"}, {6, "help"},  {9, "minimize"}, {7, "exit"}};
-
-// The page panels in page order: Panel6, Panel1, Panel8, Panel3, Panel4, Panel2.
-QWidget* makePanel(QWidget* parent, QRect area, const QColor& colour) {
-  auto* panel = new QWidget(parent);
-  panel->setGeometry(area);
-  panel->setAutoFillBackground(true);
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, colour);
-  panel->setPalette(palette);
-  return panel;
-}
-
-QString colourSheet(const QColor& colour) {
-  return QString("color: rgb(%1, %2, %3); background: transparent;")
-      .arg(colour.red())
-      .arg(colour.green())
-      .arg(colour.blue());
-}
 }  // namespace
 
 MainWindow::MainWindow(double dotsPerInch)
@@ -91,7 +62,11 @@ MainWindow::~MainWindow() = default;
 
 QLabel* MainWindow::addLabel(QWidget* parent, const QString& text, QRect area, Qt::Alignment align,
                              const QColor& colour, bool bold) {
-  auto* label = new QLabel(text, parent);
+  auto* label = new QLabel(parent);
+  // Values come from batteries, files and the web: shown as they are, never
+  // read as markup.
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
   QFont font("Verdana");
   font.setPixelSize(kLabelPixels);
   font.setBold(bold);
@@ -389,83 +364,6 @@ void MainWindow::attach(engine::Engine& engine) {
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.drawImage(QPoint(0, 0), background_);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-  // Only the exit procedure ends the program.
-  event->ignore();
-  if (engine_ != nullptr) engine_->closeRequest();
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const QString text = event->text();
-  if (text.size() == 1 && text[0].unicode() < 128) pressKey(text[0].toLatin1());
-}
-
-void MainWindow::watchBackground(QWidget* widget) {
-  widget->installEventFilter(this);
-  widget->setMouseTracking(true);
-}
-
-void MainWindow::startDrag(QPoint global) {
-  dragging_ = true;
-  dragStartGlobal_ = global;
-  dragStartWindow_ = pos();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  auto* label = qobject_cast<QLabel*>(watched);
-  const bool link = watched == makerLink_ || (label && label->objectName() == "batteryLabel");
-  if (link) {
-    if (event->type() == QEvent::Enter) label->setStyleSheet(colourSheet(kLinkHover));
-    if (event->type() == QEvent::Leave) {
-      label->setStyleSheet(colourSheet(watched == makerLink_ ? QColor(Qt::black) : kValueColour));
-    }
-    if (event->type() == QEvent::MouseButtonRelease && engine_ != nullptr) {
-      if (watched == makerLink_) {
-        engine_->services().shell.openFile("http://" + webHost());
-      } else if (engine_->monitor().tickRunning()) {
-        engine_->monitor().act8();
-      }
-    }
-    return false;
-  }
-  auto* mouse = dynamic_cast<QMouseEvent*>(event);
-  if (mouse == nullptr) return false;
-  const QPoint global = mouse->globalPosition().toPoint();
-  if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-    startDrag(global);
-  } else if (event->type() == QEvent::MouseMove) {
-    controls_.resetAll();
-    if (dragging_) move(dragStartWindow_ + global - dragStartGlobal_);
-  } else if (event->type() == QEvent::MouseButtonRelease) {
-    dragging_ = false;
-  }
-  return false;
-}
-
-void MainWindow::onPress(int number, QPoint position) {
-  if (controls_.press(number, position.x(), position.y()) != PressOutcome::StartDrag) return;
-  SkinImage* image = control(number);
-  startDrag(image->mapToGlobal(position));
-}
-
-void MainWindow::onMove(int number, QPoint position) {
-  if (dragging_) {
-    move(dragStartWindow_ + control(number)->mapToGlobal(position) - dragStartGlobal_);
-    return;
-  }
-  controls_.hover(number, position.x(), position.y());
-}
-
-void MainWindow::onRelease(int number, QPoint position, bool shift) {
-  if (dragging_) {
-    dragging_ = false;
-    return;
-  }
-  if (!controls_.release(number, position.x(), position.y())) return;
-  if (engine_ != nullptr && engine_->monitor().busy()) engine_->monitor().waitidle(10);
-  runControl(number, shift);
 }
 
 }  // namespace voltaro::app

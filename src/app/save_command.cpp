@@ -30,7 +30,8 @@ view::FileDialogRequest reportRequest(const engine::Engine& e, const char* title
 
 void writeReport(engine::Engine& e, const std::string& path,
                  const std::vector<std::string>& lines) {
-  if (!writeTextLines(path, lines)) e.ports().errors.report("Cannot write the file " + path);
+  const FileWrite written = writeTextLines(path, lines);
+  if (!written) e.ports().errors.report("Cannot write \"" + path + "\": " + written.cause + ".");
 }
 }  // namespace
 
@@ -44,12 +45,11 @@ void MainWindow::act9() {
   const ReportHeader header{e.slots().currentSlot, logs::logStamp(e.services().runtime.now()).date};
   switch (page_) {
     case PageNumber::Settings:
-      e.saveSettings();
-      show(std::string("Settings have been saved"));
+      show(std::string(e.saveSettings() ? "Settings have been saved"
+                                        : "Settings could not be saved"));
       return;
     case PageNumber::Alerts:
-      e.saveSettings();
-      show(std::string("Alerts have been saved"));
+      show(std::string(e.saveSettings() ? "Alerts have been saved" : "Alerts could not be saved"));
       return;
     case PageNumber::Graph:
       saveGraphScreenshot();
@@ -78,15 +78,20 @@ void MainWindow::act9() {
 void MainWindow::saveGraphScreenshot() {
   engine::Engine& e = *engine_;
   if (e.monitor().busy()) e.monitor().waitidle(kSaveWaitRounds);
-  std::string name;
+  history::ScreenshotResult result;
   {
     // No tick may redraw the surface between the stamp and the erase.
     monitor::BusyGuard busy(e.monitor().busyFlag());
-    const history::ScreenshotResult result = history::saveScreenshot(
-        graph_->surface(), e.dataFolder(), productTitle() + " 9.2", dotsPerInch_);
-    name = result.fileName;
+    result = history::saveScreenshot(graph_->surface(), e.dataFolder(), productTitle() + " 9.2",
+                                     dotsPerInch_);
   }
-  show(name + " saved OK");
+  if (result.saved) {
+    show(result.fileName + " saved OK");
+    return;
+  }
+  e.ports().errors.report("Cannot save the screenshot \"" + e.dataFolder() + result.fileName +
+                          "\": " + result.error + ".");
+  show(result.fileName + " could not be saved");
 }
 
 }  // namespace voltaro::app

@@ -26,6 +26,8 @@ class BatteryAccess {
   void shutdown();
 
   void scanslots() { scanner_.scanslots(); }
+  // The device set built anew, then a scan (battery hot-plug).
+  void rescanDevices() { scanner_.rescanDevices(); }
   void pickslot() { scanner_.pickslot(); }
   void slotbatafis() { scanner_.slotbatafis(); }
   void config0(bool full) { information_.config0(full); }

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "common/day_number.h"
@@ -70,6 +71,8 @@ struct BatteryInfo {
 };
 
 // The live figures that readstatus leaves behind for every other subsystem.
+// A figure that could not be read is unknown (nullopt), never 0: a reading
+// without a charge keeps the last good figures.
 struct LiveStatus {
   platform::BatteryStatusRecord reading{};  // last completed reading
   std::uint32_t lastCapacity = 0;           // mWh
@@ -77,12 +80,16 @@ struct LiveStatus {
   bool onPower = true;
   bool previousOnPower = true;
   bool charging = false;
-  std::array<float, kSlotCount> chargePercent{};    // 0..100 per slot
+  // 0..100 per slot; unknown until a reading with a charge arrives, and for
+  // a battery whose full-charged capacity is unknown.
+  std::array<std::optional<float>, kSlotCount> chargePercent{};
   std::array<float, kSlotCount> previousPercent{};  // 111 after a battery switch
-  std::array<std::uint32_t, kSlotCount> remainingSeconds{};
-  std::uint32_t dischargeEstimate = 0;  // seconds
-  std::uint32_t chargeEstimate = 0;     // seconds
-  std::uint32_t estimatedTime = 0;      // seconds, from the estimate request
+  // Seconds per slot; unknown when neither the driver nor the rate gives an
+  // estimate, and on external power without a charge estimate.
+  std::array<std::optional<std::uint32_t>, kSlotCount> remainingSeconds{};
+  std::uint32_t dischargeEstimate = 0;  // seconds, 0 = none
+  std::uint32_t chargeEstimate = 0;     // seconds, 0 = none
+  std::uint32_t estimatedTime = 0;      // seconds from the estimate request, 0 = unknown
 
   // Learned charge estimator.
   DayTime estimatorStart = 0;  // 0 = not running
@@ -91,10 +98,31 @@ struct LiveStatus {
   std::uint32_t estimatorLastChangeCapacity = 0;
   std::uint32_t estimatorChanges = 0;
 
-  float percent(int slot) const { return chargePercent[static_cast<std::size_t>(slot - 1)]; }
-  std::uint32_t remaining(int slot) const {
-    return remainingSeconds[static_cast<std::size_t>(slot - 1)];
+  std::optional<float> knownPercent(int slot) const { return chargePercent[index(slot)]; }
+  std::optional<std::uint32_t> knownRemaining(int slot) const {
+    return remainingSeconds[index(slot)];
   }
+  // For drawing only: the known percent, or an empty battery while unknown.
+  float percent(int slot) const { return knownPercent(slot).value_or(0.0f); }
+  // The known remaining seconds, or 0 while unknown (the texts' "None").
+  std::uint32_t remaining(int slot) const { return knownRemaining(slot).value_or(0); }
+  // A battery left or was replaced: nothing is known of the slot any more.
+  void forgetSlot(int slot) {
+    chargePercent[index(slot)].reset();
+    remainingSeconds[index(slot)].reset();
+  }
+  // A new cycle of readings begins (recovery, another battery): the figures
+  // of the last reading no longer describe the battery shown.
+  void forgetReading() {
+    lastCapacity = 0;
+    lastRate = 0;
+    dischargeEstimate = 0;
+    chargeEstimate = 0;
+    estimatedTime = 0;
+  }
+
+ private:
+  static std::size_t index(int slot) { return static_cast<std::size_t>(slot - 1); }
 };
 
 }  // namespace voltaro::battery

@@ -70,20 +70,30 @@ void InformationReader::showInformation(bool full, bool primary) {
   c_.texts.set(Page::Information, "Chemistry", chemistryText(info.chemistry));
   c_.texts.set(Page::Information, "Capabilities", capabilitiesText(info.capabilities));
   c_.texts.set(Page::Information, "Technology", technologyText(info.technology));
-  c_.texts.set(Page::Information, "Designed Capacity", grouped(info.designedCapacity));
-  c_.texts.set(Page::Information, "Full Charged Capacity", grouped(info.fullChargedCapacity));
+  // A battery that reports only its percentage has no capacities in mWh.
+  const bool relative = (info.capabilities & platform::kCapCapacityRelative) != 0;
+  const auto capacityText = [&](std::uint32_t value) {
+    return relative ? std::string("None") : grouped(value);
+  };
+  c_.texts.set(Page::Information, "Designed Capacity", capacityText(info.designedCapacity));
+  c_.texts.set(Page::Information, "Full Charged Capacity", capacityText(info.fullChargedCapacity));
   // The health store writes the primary battery's wear figures; without it
   // they are worked out as for any other battery.
   const bool healthShown = primary && c_.hooks.loadhealth(full);
-  if (!healthShown) showWearOfOtherSlot();
-  c_.texts.set(Page::Information, "Warning Alert", grouped(info.defaultAlert2));
-  c_.texts.set(Page::Information, "Low Level Alert", grouped(info.defaultAlert1));
-  c_.texts.set(Page::Information, "Critical Bias", grouped(info.criticalBias));
+  if (!healthShown) showWearOfOtherSlot(relative);
+  c_.texts.set(Page::Information, "Warning Alert", capacityText(info.defaultAlert2));
+  c_.texts.set(Page::Information, "Low Level Alert", capacityText(info.defaultAlert1));
+  c_.texts.set(Page::Information, "Critical Bias", capacityText(info.criticalBias));
   showCycles(healthShown);
   c_.texts.set(Page::Information, "Temperature", temperatureText(c_.info.temperature));
 }
 
-void InformationReader::showWearOfOtherSlot() {
+void InformationReader::showWearOfOtherSlot(bool relative) {
+  if (relative) {
+    c_.texts.set(Page::Information, "Capacity Drop", "None");
+    c_.texts.set(Page::LeftColumn, "Wear", "None");
+    return;
+  }
   const std::uint32_t designed = c_.info.information.designedCapacity;
   const std::uint32_t full = c_.info.information.fullChargedCapacity;
   const std::uint32_t drop = designed >= full ? designed - full : 0;

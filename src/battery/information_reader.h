@@ -23,7 +23,9 @@ class InformationReader {
  private:
   void readTexts(platform::DeviceHandle handle, std::uint32_t tag, bool primary);
   void showInformation(bool full, bool primary);
-  void showWearOfOtherSlot();
+  // Wear and capacity drop of a battery without a health record; "None" for
+  // one whose capacities are relative.
+  void showWearOfOtherSlot(bool relative);
   void showCycles(bool primary);
   std::string grouped(std::uint32_t value) const;
 

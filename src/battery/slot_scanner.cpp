@@ -33,6 +33,23 @@ void SlotScanner::scanslots() {
   slotbatafis();
 }
 
+void SlotScanner::rescanDevices() {
+  SlotTable& table = c_.slots;
+  const std::string currentPath = table.slot(table.currentSlot).devicePath;
+  const std::string primaryPath = table.slot(table.primarySlot).devicePath;
+  if (table.deviceSetValid) c_.driver.destroyDeviceSet();
+  table.deviceSetValid = c_.driver.createDeviceSet();
+  scanslots();
+  const auto follow = [&table](int& number, const std::string& path) {
+    if (path.empty()) return;
+    for (int n = 1; n <= kSlotCount; ++n) {
+      if (table.slot(n).devicePath == path) number = n;
+    }
+  };
+  follow(table.currentSlot, currentPath);
+  follow(table.primarySlot, primaryPath);
+}
+
 void SlotScanner::pickslot() {
   SlotTable& table = c_.slots;
   int lowest = 1;

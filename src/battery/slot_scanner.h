@@ -14,6 +14,11 @@ class SlotScanner {
   // Re-reads every slot of the device set: interface, path and tag; then the
   // counts and the captions. The caller holds the busy flag.
   void scanslots();
+  // Builds the device set anew and scans, so that battery interfaces that
+  // appeared or went since start-up are seen. The current and the primary
+  // slot follow their device paths when the numbering shifts. The status
+  // handle must be closed first.
+  void rescanDevices();
   // After the start-up scan: when slot 1 has no battery but another slot
   // has, the lowest such slot becomes the current and the primary slot.
   void pickslot();

@@ -1,5 +1,7 @@
 #include "battery/status_reader.h"
 
+#include <algorithm>
+
 #include "battery/battery_queries.h"
 #include "battery/information_texts.h"
 #include "common/rounding.h"
@@ -75,47 +77,76 @@ void StatusReader::readstatus() {
 void StatusReader::processReading(const platform::BatteryStatusRecord& reading) {
   showFigures(reading);
   setPowerSource(reading.powerState);
-  estimator_.update(reading.capacity, c_.info.information.fullChargedCapacity);
+  // The learned charge speed is in mWh per day: a reading without a charge,
+  // or one in relative units, must not teach it anything.
+  if (reading.capacity != platform::kUnknownCapacity && !relativeUnits()) {
+    estimator_.update(reading.capacity, c_.info.information.fullChargedCapacity);
+  }
   if (c_.hooks.calibrationRunning()) calibrationSteps();
   notices();
 }
 
+bool StatusReader::relativeUnits() const {
+  return (c_.info.information.capabilities & platform::kCapCapacityRelative) != 0;
+}
+
+std::size_t StatusReader::currentIndex() const {
+  return static_cast<std::size_t>(c_.slots.currentSlot - 1);
+}
+
 void StatusReader::showFigures(const platform::BatteryStatusRecord& reading) {
   LiveStatus& live = c_.live;
-  const std::uint32_t full = c_.info.information.fullChargedCapacity;
-  const std::uint32_t capacity = reading.capacity;
   const std::int32_t rate = reading.rate;
-  live.lastCapacity = capacity;
   live.lastRate = rate;
+  // The driver's unknown-rate value lies far beyond any real rate.
+  const bool rateUnknown = rate > kUnknownRateBound || rate < -kUnknownRateBound;
+  c_.texts.set(
+      Page::Information, "Charge Rate",
+      rateUnknown || relativeUnits() ? std::string("None") : grouped(std::to_string(rate)));
+  c_.texts.set(Page::Information, "Battery Voltage",
+               reading.voltage == platform::kUnknownVoltage
+                   ? std::string("None")
+                   : grouped(std::to_string(reading.voltage)));
+  if (reading.capacity == platform::kUnknownCapacity) {
+    // No charge in this reading: the last good figures stay.
+    if (!live.chargePercent[currentIndex()]) {
+      c_.texts.set(Page::Information, "Current Capacity", "None");
+    }
+    return;
+  }
+  showCharge(reading.capacity, rate);
+}
+
+void StatusReader::showCharge(std::uint32_t capacity, std::int32_t rate) {
+  LiveStatus& live = c_.live;
+  const std::uint32_t full = c_.info.information.fullChargedCapacity;
+  live.lastCapacity = capacity;
   live.dischargeEstimate = 0;
   if (rate < -kRateBound) live.dischargeEstimate = roundedMagnitude(capacity * 3600.0 / rate);
   live.chargeEstimate = 0;
   if (rate > kRateBound && full > capacity) {
     live.chargeEstimate = roundedMagnitude((full - capacity) * 3600.0 / rate);
   }
-  float percent = 0.0f;
-  if (full != 0) percent = static_cast<float>(capacity * 100.0 / full);
-  if (percent > 100.0f) percent = 100.0f;
-  live.chargePercent[static_cast<std::size_t>(c_.slots.currentSlot - 1)] = percent;
-
-  c_.texts.set(Page::Information, "Current Capacity", grouped(std::to_string(capacity)));
-  // The driver's unknown-rate value lies far beyond any real rate.
-  const bool rateUnknown = rate > kUnknownRateBound || rate < -kUnknownRateBound;
-  c_.texts.set(Page::Information, "Charge Rate",
-               rateUnknown ? std::string("None") : grouped(std::to_string(rate)));
-  c_.texts.set(Page::Information, "Battery Voltage", grouped(std::to_string(reading.voltage)));
+  // Without a full-charged capacity the charge has no percentage.
+  std::optional<float> percent;
+  if (full != 0) percent = std::min(static_cast<float>(capacity * 100.0 / full), 100.0f);
+  live.chargePercent[currentIndex()] = percent;
+  c_.texts.set(Page::Information, "Current Capacity",
+               relativeUnits() ? std::string("None") : grouped(std::to_string(capacity)));
 }
 
 void StatusReader::setPowerSource(std::uint32_t powerState) {
   LiveStatus& live = c_.live;
   live.onPower = (powerState & (platform::kPowerOnLine | platform::kCharging)) != 0;
-  live.charging =
-      (powerState & platform::kCharging) != 0 && live.percent(c_.slots.currentSlot) < 100.0f;
+  const auto percent = live.chargePercent[currentIndex()];
+  live.charging = (powerState & platform::kCharging) != 0 && (!percent || *percent < 100.0f);
   c_.texts.set(Page::LeftColumn, "Mode", modeText(powerState, live.charging));
 }
 
 void StatusReader::calibrationSteps() {
-  const std::int64_t percent = roundHalfEven(c_.live.percent(c_.slots.currentSlot));
+  const auto known = c_.live.chargePercent[currentIndex()];
+  if (!known) return;
+  const std::int64_t percent = roundHalfEven(*known);
   if (!c_.live.onPower && percent <= 7) c_.hooks.calibrationBatteryDischarged();
   if (percent == 100 && c_.hooks.calibrationCompletionMarkerExists()) {
     c_.hooks.recordCompletedCalibration();
@@ -126,15 +157,16 @@ void StatusReader::calibrationSteps() {
 void StatusReader::notices() {
   LiveStatus& live = c_.live;
   const settings::AppSettings& s = c_.settings;
-  const auto index = static_cast<std::size_t>(c_.slots.currentSlot - 1);
-  const std::int64_t percent = roundHalfEven(live.chargePercent[index]);
+  const std::size_t index = currentIndex();
+  const auto known = live.chargePercent[index];
   auto notify = [&](const char* text, platform::Clip clip) {
     if (s.BalloonHints != 0) {
       c_.tray.showBalloon("Message", text, view::BalloonIcon::Info, kBalloonMilliseconds);
     }
     if (s.PlayVoices != 0) c_.audio.play(clip);
   };
-  if (live.onPower && roundHalfEven(live.previousPercent[index]) < 100 && percent == 100) {
+  const bool full = known && roundHalfEven(*known) == 100;
+  if (live.onPower && roundHalfEven(live.previousPercent[index]) < 100 && full) {
     c_.hooks.clearAdviceShown();
     notify("Battery is fully charged", platform::Clip::FullyCharged);
   }
@@ -142,25 +174,30 @@ void StatusReader::notices() {
     notify("Battery is discharging", platform::Clip::Discharging);
     c_.hooks.setDischargeLogMarker(kDischargeLogMarker);
   }
-  if (!live.previousOnPower && live.onPower && percent < 100) {
+  // With the charge unknown the charging flag alone tells.
+  if (!live.previousOnPower && live.onPower && (known ? !full : live.charging)) {
     notify("Battery is charging", platform::Clip::Charging);
   }
-  live.previousPercent = live.chargePercent;
+  for (std::size_t i = 0; i < live.chargePercent.size(); ++i) {
+    if (live.chargePercent[i]) live.previousPercent[i] = *live.chargePercent[i];
+  }
   live.previousOnPower = live.onPower;
 }
 
 void StatusReader::showRemaining() {
   LiveStatus& live = c_.live;
-  std::uint32_t remaining = 0;
+  std::optional<std::uint32_t> remaining;
   if (live.onPower) {
     // The driver's estimate is not used on external power.
-    remaining = live.charging ? live.chargeEstimate : 0;
-  } else {
-    remaining = live.estimatedTime != 0 ? live.estimatedTime : live.dischargeEstimate;
+    if (live.charging && live.chargeEstimate != 0) remaining = live.chargeEstimate;
+  } else if (live.estimatedTime != 0) {
+    remaining = live.estimatedTime;
+  } else if (live.dischargeEstimate != 0) {
+    remaining = live.dischargeEstimate;
   }
-  live.remainingSeconds[static_cast<std::size_t>(c_.slots.currentSlot - 1)] = remaining;
+  live.remainingSeconds[currentIndex()] = remaining;
   c_.texts.set(Page::LeftColumn, "Time",
-               remaining != 0 ? c_.hooks.hm(remaining / 60) : std::string("None"));
+               remaining ? c_.hooks.hm(*remaining / 60) : std::string("None"));
 }
 
 }  // namespace voltaro::battery

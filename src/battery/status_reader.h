@@ -4,6 +4,7 @@
 // running calibration and raises the power-source notices.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "battery/battery_context.h"
@@ -27,6 +28,11 @@ class StatusReader {
   bool startCycle(const std::string& path);
   void processReading(const platform::BatteryStatusRecord& reading);
   void showFigures(const platform::BatteryStatusRecord& reading);
+  // The figures of a reading with a known charge.
+  void showCharge(std::uint32_t capacity, std::int32_t rate);
+  // The battery reports its charge as a percentage (kCapCapacityRelative).
+  bool relativeUnits() const;
+  std::size_t currentIndex() const;
   void setPowerSource(std::uint32_t powerState);
   void calibrationSteps();
   void notices();

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "common/file_io.h"
 #include "common/scramble.h"
 #include "platform/runtime.h"
 #include "settings/data_folder.h"
@@ -101,14 +102,22 @@ int Engine::formCreate() {
   settingsStore_ = std::make_unique<settings::SettingsStore>(dataFolder_, ports_.errors);
   settingsKeys_ = std::make_unique<settings::SettingsKeys>(
       settings_, *settingsStore_, bridges_.settings, services_.audio, texts_);
+  if (!folder.writeFault.empty()) {
+    ports_.errors.reportFileFault(dataFolder_,
+                                  settings::dataFolderFaultText(dataFolder_, folder.writeFault));
+  }
 
   settingsStore_->loadChargeRate(settings_);
-  firstRun_ = !settingsStore_->settingsFileExists();
   settingsStore_->loadSettings(settings_);
+  const ReadState record = settingsStore_->settingsFileState();
+  firstRun_ = record == ReadState::Missing;
+  // Defaults standing in for a record that could not be read are not the
+  // user's choice: the start-with-the-system entry is left as it is.
+  autoRunKnown_ = record != ReadState::Unreadable;
   taskPriority_.applyTaskPriority();
   alertsPage_.showTexts();
   ports_.window.redrawSettingsPages();
-  ports_.window.setAutoRun(settings_.AutoRun != 0);
+  applyAutoRun();
   showTrayMenuChecks();
 
   battery_.createDeviceSet();
@@ -138,8 +147,12 @@ void Engine::showTrayMenuChecks() {
   menu.checkPriorityItem(settings_.TaskPriority);
 }
 
-void Engine::saveSettings() {
-  if (settingsStore_) settingsStore_->saveSettings(settings_);
+void Engine::applyAutoRun() {
+  if (autoRunKnown_) ports_.window.setAutoRun(settings_.AutoRun != 0);
+}
+
+bool Engine::saveSettings() {
+  return settingsStore_ && settingsStore_->saveSettings(settings_);
 }
 
 void Engine::relayoutGadget() {

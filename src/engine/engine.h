@@ -114,8 +114,12 @@ class Engine {
   GadgetPort& gadget() { return ports_.gadget ? *ports_.gadget : noGadget_; }
   TrayMenuPort& trayMenu() { return ports_.trayMenu ? *ports_.trayMenu : noTrayMenu_; }
 
-  // Saves the settings record and "launch.txt" (no-op before formCreate).
-  void saveSettings();
+  // Sets the start-with-the-system entry from `AutoRun`, unless the settings
+  // record could not be read and holds defaults in its place.
+  void applyAutoRun();
+  // Saves the settings record and "launch.txt"; true when both were written
+  // (false before formCreate).
+  bool saveSettings();
   // After a new gadget size or style: saves the settings, waits briefly for
   // a monitoring update in progress, then lets the gadget re-lay itself out
   // while holding the busy flag.
@@ -149,6 +153,7 @@ class Engine {
   health::HealthRecord record_;
   std::string dataFolder_;
   bool firstRun_ = false;
+  bool autoRunKnown_ = true;
   bool exited_ = false;
 
   PlainWorkerThreads plainThreads_;

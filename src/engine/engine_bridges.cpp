@@ -1,5 +1,6 @@
 #include "engine/engine_bridges.h"
 
+#include "engine/activity_port.h"
 #include "engine/engine.h"
 #include "engine/window_port.h"
 #include "monitor/time_texts.h"
@@ -93,8 +94,8 @@ void MonitorBridge::evaluateAlerts() {
   const int slot = e_.slots_.currentSlot;
   e_.alertRules_.evaluateAlerts({.onAcPower = e_.live_.onPower,
                                  .calibrationRunning = e_.calibration_.calibrating(),
-                                 .chargePercent = e_.live_.percent(slot),
-                                 .remainingSeconds = e_.live_.remaining(slot)});
+                                 .chargePercent = e_.live_.knownPercent(slot),
+                                 .remainingSeconds = e_.live_.knownRemaining(slot)});
 }
 
 // Every restart looks for the device again: a backlight that appeared since
@@ -141,7 +142,7 @@ void MonitorBridge::showAdviceWindow() {
   e_.advice_.showInFront();
 }
 void MonitorBridge::applyAutoRun() {
-  e_.ports_.window.setAutoRun(e_.settings_.AutoRun != 0);
+  e_.applyAutoRun();
 }
 
 // --- Health store ---------------------------------------------------------
@@ -273,6 +274,9 @@ void UpdateBridge::closeRequest() {
 
 // --- Alerts ---------------------------------------------------------------
 
+void AlertsBridge::alertFired(alerts::AlertKind kind) {
+  if (e_.ports_.activity) e_.ports_.activity->alertFired(kind);
+}
 void AlertsBridge::bringGadgetToFront() {
   e_.gadget().bringGadgetToFront();
 }

@@ -143,6 +143,7 @@ class DialogBridge final : public dialogs::DialogHooks {
 class AlertsBridge final : public alerts::AlertsHooks {
  public:
   explicit AlertsBridge(Engine& e) : e_(e) {}
+  void alertFired(alerts::AlertKind kind) override;
   void bringGadgetToFront() override;
   void saveSettings() override;
 

@@ -38,6 +38,7 @@ class GraphPort;
 
 namespace voltaro::engine {
 
+class ActivityPort;
 class GadgetPort;
 class TrayMenuPort;
 class WindowPort;
@@ -82,6 +83,8 @@ struct PresentationPorts {
   GadgetPort* gadget = nullptr;
   // Optional: nullptr runs without a notification-area menu.
   TrayMenuPort* trayMenu = nullptr;
+  // Optional: nullptr keeps no record of the alerts fired.
+  ActivityPort* activity = nullptr;
 };
 
 }  // namespace voltaro::engine

@@ -114,11 +114,14 @@ void FastDischarge::startLoads() {
 }
 
 void FastDischarge::applyBrightness() {
-  brightnessLoad_ = false;
   if (!settings_.FastDischargeBrightness || settings_.FastDischargeBrightnessLevel == kNoLevel) {
+    restoreBrightness();
     return;
   }
-  brightness_.readFastDischargePair();
+  // A run stopped moments ago may not have given its level back yet (the end
+  // timer does that every two seconds): the level to return to is still the
+  // one from before that run, not the raised one on the screen now.
+  if (!brightnessLoad_) brightness_.readFastDischargePair();
   if (!brightness_.available()) return;
   brightnessLoad_ = true;
   brightness_.setBrightness(platform::BrightnessPolicy::Both, brightness_.fastDischargePair().ac,
@@ -156,6 +159,7 @@ void FastDischarge::shutdown() {
     runtime_.sleep(kExitPauseMilliseconds);
   }
   reapWorkers(true);
+  restoreBrightness();
   endTimer_->setEnabled(false);
   watchTimer_->setEnabled(false);
 }
@@ -184,14 +188,18 @@ bool FastDischarge::discWorkerAlive() const {
 void FastDischarge::onEndTimer() {
   const bool timeLeft = runtime_.now() < start_ + minutes_ / kMinutesPerDay;
   if (timeLeft && !live_.onPower && fastDischargeRunning()) return;
+  restoreBrightness();
+  showState(false);
+  endTimer_->setEnabled(false);
+  flags_.running.store(false);
+}
+
+void FastDischarge::restoreBrightness() {
   if (brightnessLoad_ && brightness_.available()) {
     const alerts::BrightnessPair pair = brightness_.fastDischargePair();
     brightness_.setBrightness(platform::BrightnessPolicy::Both, pair.ac, pair.dc);
   }
   brightnessLoad_ = false;
-  showState(false);
-  endTimer_->setEnabled(false);
-  flags_.running.store(false);
 }
 
 void FastDischarge::onWatchTimer() {

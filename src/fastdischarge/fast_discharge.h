@@ -63,7 +63,8 @@ class FastDischarge {
   // their next round and the end timer restores the brightness.
   void stopFastDischarge();
   // The exit path: clears every flag, processes messages four times 100 ms
-  // apart so the workers can end, then waits for any still running.
+  // apart so the workers can end, then waits for any still running and
+  // gives the display its brightness back.
   void shutdown();
 
   bool fastDischargeRunning() const { return flags_.running.load(); }
@@ -93,6 +94,8 @@ class FastDischarge {
   void startWorker(WorkerKind kind, int number);
   void startLoads();
   void applyBrightness();
+  // Gives the display back the level read before the brightness was raised.
+  void restoreBrightness();
   void onEndTimer();
   void onWatchTimer();
   // Joins the finished workers (or all, when `wait`) and runs their end
@@ -120,7 +123,7 @@ class FastDischarge {
   std::unique_ptr<platform::Timer> watchTimer_;
   DayTime start_ = 0;
   std::int32_t minutes_ = 0;     // the duration of the running process
-  bool brightnessLoad_ = false;  // the brightness was raised at the start
+  bool brightnessLoad_ = false;  // the brightness is raised and not yet restored
   std::optional<bool> discNormalEnd_;
 };
 

@@ -36,7 +36,7 @@ void prepareLayer(PixelBuffer& layer, bool small) {
 std::vector<TextLine> textLines(const GadgetFigures& f) {
   const bool small = f.look.small;
   std::vector<TextLine> lines;
-  if (f.showCapacity) {
+  if (f.showCapacity && f.levelKnown) {
     lines.push_back(line(std::to_string(f.level) + "%", kCapacityPlace, small, kCapacityColour));
   }
   // Full on external power has no time to show.

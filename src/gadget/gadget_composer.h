@@ -18,7 +18,8 @@ namespace voltaro::gadget {
 
 // What the gadget shows, read from the shown battery and the settings.
 struct GadgetFigures {
-  int level = 0;  // min(round(charge percent), 100)
+  int level = 0;           // min(round(charge percent), 100); 0 while unknown
+  bool levelKnown = true;  // false: no charge could be read, no charge text
   bool onPower = true;
   bool charging = false;
   std::string timeText;  // time remaining as "1:30"; empty when unknown (0)

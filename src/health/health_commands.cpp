@@ -59,10 +59,16 @@ void HealthCommands::loadCommand() {
 }
 
 bool HealthCommands::importhealth(const std::string& path) {
-  const auto bytes = readFileBytes(path);
-  const auto values = bytes ? decodeHealthExport(*bytes) : std::nullopt;
+  // All six values are read before any is adopted, so a failure changes nothing.
+  const FileRead read = readFileHead(path, kHealthExportBytes);
+  const auto values = read.read() ? decodeHealthExport(read.bytes) : std::nullopt;
   if (!values) {
-    errors_.report("Input/output error: cannot read the calibration data file \"" + path + "\"");
+    const std::string cause =
+        read.read() ? "it holds " + std::to_string(read.bytes.size()) + " bytes instead of " +
+                          std::to_string(kHealthExportBytes)
+                    : (read.missing() ? std::string("there is no such file") : read.cause);
+    errors_.report("Input/output error: cannot read the calibration data file \"" + path +
+                   "\": " + cause + ".");
     return false;
   }
   store_.adopt(*values);
@@ -77,8 +83,11 @@ void HealthCommands::saveCommand() {
 }
 
 bool HealthCommands::exporthealth(const std::string& path) {
-  if (replaceFileAtomically(path, encodeHealthExport(exportOf(store_.record())))) return true;
-  errors_.report("Input/output error: cannot write the calibration data file \"" + path + "\"");
+  const FileWrite written =
+      replaceFileAtomically(path, encodeHealthExport(exportOf(store_.record())));
+  if (written) return true;
+  errors_.report("Input/output error: cannot write the calibration data file \"" + path +
+                 "\": " + written.cause + ".");
   return false;
 }
 

@@ -25,6 +25,17 @@ std::string percentText(double percent) {
   return fixedText(percent, 2);
 }
 
+constexpr std::string_view kNoneText = "None";
+
+ValueKind kindOf(std::string_view suffix) {
+  if (suffix == kMaximumCapacitySuffix) return ValueKind::Maximum;
+  if (suffix == kLatestCalibrationSuffix || suffix == kDischargingMinutesSuffix ||
+      suffix == kChargingMinutesSuffix) {
+    return ValueKind::Latest;
+  }
+  return ValueKind::Count;
+}
+
 }  // namespace
 
 HealthStore::HealthStore(const HealthContext& context)
@@ -57,22 +68,57 @@ std::uint32_t HealthStore::today() const {
 
 HealthStore::ReadOutcome HealthStore::load(std::string_view suffix, std::uint32_t& value) {
   const std::string path = valuePath(suffix);
-  if (!files_.exists(path)) return ReadOutcome::Missing;
-  const auto read = files_.readval(path);
-  if (!read) {
-    // The value in memory stays; the file is left for the user to inspect.
-    errors_.report("Input/output error: cannot read the battery data file \"" + path + "\"");
-    return ReadOutcome::Failed;
+  const FileRead read = files_.readval(path);
+  if (read.missing()) {
+    unread_.dropped(path);
+    return ReadOutcome::Missing;
   }
-  value = *read;
+  const bool damaged = read.read() && read.bytes.size() < kValueFileBytes;
+  if (read.unreadable() || damaged) {
+    // The value in memory stays and goes on counting; the file stays as it is.
+    unread_.failed(path, value);
+    const std::string cause = damaged ? "it holds " + std::to_string(read.bytes.size()) +
+                                            " bytes instead of " + std::to_string(kValueFileBytes)
+                                      : read.cause;
+    errors_.reportFileFault(path,
+                            "Input/output error: cannot read the battery data file \"" + path +
+                                "\": " + cause +
+                                ". Voltaro counts on in memory and leaves the file as it is "
+                                "until it can be read.",
+                            view::FileAccess::Read);
+    return damaged ? ReadOutcome::Damaged : ReadOutcome::Failed;
+  }
+  const std::uint32_t stored = *decodeValueFile(read.bytes);
+  value = unread_.contains(path) ? unread_.recovered(path, kindOf(suffix), value, stored) : stored;
+  unread_.settled(path);
+  errors_.fileRecovered(path, view::FileAccess::Read);
   return ReadOutcome::Read;
 }
 
-void HealthStore::store(std::string_view suffix, std::uint32_t value) {
+void HealthStore::store(std::string_view suffix, std::uint32_t& value, bool replacing) {
   if (info_.batteryKey.empty()) return;
   const std::string path = valuePath(suffix);
-  if (files_.sve(path, value)) return;
-  errors_.report("Input/output error: cannot write the battery data file \"" + path + "\"");
+  if (unread_.contains(path)) {
+    if (replacing) unread_.replaced(path);
+    // Written only once the file reads again; load() then merges the counts.
+    // A file too short to hold a value may take one that replaces it.
+    const ReadOutcome outcome = load(suffix, value);
+    if (outcome == ReadOutcome::Failed) return;
+    if (outcome == ReadOutcome::Damaged && !replacing) return;
+  }
+  const FileWrite written = files_.sve(path, value);
+  if (!written) {
+    errors_.reportFileFault(path, "Input/output error: cannot write the battery data file \"" +
+                                      path + "\": " + written.cause + ".");
+    return;
+  }
+  unread_.dropped(path);
+  unread_.settled(path);
+  errors_.fileRecovered(path);
+}
+
+std::string HealthStore::shown(std::string_view suffix, std::string text) const {
+  return unread_.unknown(valuePath(suffix)) ? std::string(kNoneText) : text;
 }
 
 void HealthStore::setText(Page page, std::string_view caption, std::string value) {
@@ -104,27 +150,33 @@ bool HealthStore::loadhealth(bool full) {
 // The stored maximum is raised first to the full-charged and then to the
 // designed capacity, saving after each raise.
 void HealthStore::raiseMaximumCapacity() {
-  std::uint32_t maximum = 0;
-  if (load(kMaximumCapacitySuffix, maximum) == ReadOutcome::Failed) {
-    maximum = record_.maximumCapacity;
+  // A file that cannot be read leaves the value held before.
+  if (load(kMaximumCapacitySuffix, record_.maximumCapacity) == ReadOutcome::Missing) {
+    record_.maximumCapacity = 0;
   }
-  record_.maximumCapacity = maximum;
   const std::uint32_t full = info_.information.fullChargedCapacity;
   if (full > record_.maximumCapacity) {
     record_.maximumCapacity = full;
-    store(kMaximumCapacitySuffix, full);
+    store(kMaximumCapacitySuffix, record_.maximumCapacity);
   }
   const std::uint32_t designed = info_.information.designedCapacity;
   if (designed > record_.maximumCapacity) {
     record_.maximumCapacity = designed;
-    store(kMaximumCapacitySuffix, designed);
+    store(kMaximumCapacitySuffix, record_.maximumCapacity);
   }
 }
 
 void HealthStore::loadLatestCalibration() {
-  if (load(kLatestCalibrationSuffix, record_.latestCalibration) != ReadOutcome::Missing) return;
+  const ReadOutcome outcome = load(kLatestCalibrationSuffix, record_.latestCalibration);
+  if (outcome == ReadOutcome::Read) return;
+  if (outcome != ReadOutcome::Missing) {
+    // Nothing known yet: today stands in, so no advice is raised on a day
+    // number of 0, and the days read "None".
+    if (unread_.unknown(valuePath(kLatestCalibrationSuffix))) record_.latestCalibration = today();
+    return;
+  }
   record_.latestCalibration = today();
-  store(kLatestCalibrationSuffix, record_.latestCalibration);
+  store(kLatestCalibrationSuffix, record_.latestCalibration, true);
 }
 
 void HealthStore::loadCounters() {
@@ -170,6 +222,8 @@ void HealthStore::showWear() {
 }
 
 void HealthStore::showMaximumCapacity() {
+  // Even unread, the maximum held is one seen: it has been raised to the
+  // battery's own capacities.
   setText(Page::Calibrate, "Maximum Capacity",
           groupdigits(decimal(record_.maximumCapacity), settings_.DigitGrouping));
 }
@@ -177,33 +231,40 @@ void HealthStore::showMaximumCapacity() {
 void HealthStore::showDaysSinceCalibration() {
   const std::int64_t days =
       static_cast<std::int64_t>(today()) - static_cast<std::int64_t>(record_.latestCalibration);
-  setText(Page::Calibrate, "Latest Calibration", std::to_string(days));
-  setText(Page::LeftColumn, "Days", std::to_string(days));
+  const std::string text = shown(kLatestCalibrationSuffix, std::to_string(days));
+  setText(Page::Calibrate, "Latest Calibration", text);
+  setText(Page::LeftColumn, "Days", text);
 }
 
 void HealthStore::showCalibrationValues() {
   showDaysSinceCalibration();
-  setText(Page::Calibrate, "Battery Calibrations", decimal(record_.calibrations));
+  setText(Page::Calibrate, "Battery Calibrations",
+          shown(kCalibrationsSuffix, decimal(record_.calibrations)));
   showCyclesSinceCalibration();
 }
 
 void HealthStore::showCounters() {
   showFullDischargeCycles();
   showUsageTime();
-  setText(Page::Calibrate, "Charging Time", decimal(record_.chargingMinutes));
-  setText(Page::Calibrate, "Discharging Time", decimal(record_.dischargingMinutes));
+  setText(Page::Calibrate, "Charging Time",
+          shown(kChargingMinutesSuffix, decimal(record_.chargingMinutes)));
+  setText(Page::Calibrate, "Discharging Time",
+          shown(kDischargingMinutesSuffix, decimal(record_.dischargingMinutes)));
 }
 
 void HealthStore::showFullDischargeCycles() {
-  setText(Page::Calibrate, "Full Discharge Cycles", wholeCycles(record_.fullDischargeCycles));
+  setText(Page::Calibrate, "Full Discharge Cycles",
+          shown(kFullDischargeCyclesSuffix, wholeCycles(record_.fullDischargeCycles)));
 }
 
 void HealthStore::showCyclesSinceCalibration() {
-  setText(Page::Calibrate, "Cycles since Calibration", wholeCycles(record_.cyclesSinceCalibration));
+  setText(Page::Calibrate, "Cycles since Calibration",
+          shown(kCyclesSinceCalibrationSuffix, wholeCycles(record_.cyclesSinceCalibration)));
 }
 
 void HealthStore::showUsageTime() {
-  setText(Page::Calibrate, "Battery Usage Time", decimal(record_.usageMinutes / 60));
+  setText(Page::Calibrate, "Battery Usage Time",
+          shown(kUsageMinutesSuffix, decimal(record_.usageMinutes / 60)));
 }
 
 void HealthStore::copyCyclesIfUnreported() {
@@ -223,13 +284,13 @@ void HealthStore::showChargingMinutes(std::uint32_t minutes) {
 
 void HealthStore::setChargingMinutes(std::uint32_t minutes) {
   record_.chargingMinutes = minutes;
-  store(kChargingMinutesSuffix, minutes);
+  store(kChargingMinutesSuffix, record_.chargingMinutes, true);
   showChargingMinutes(minutes);
 }
 
 void HealthStore::setDischargingMinutes(std::uint32_t minutes) {
   record_.dischargingMinutes = minutes;
-  store(kDischargingMinutesSuffix, minutes);
+  store(kDischargingMinutesSuffix, record_.dischargingMinutes, true);
   setText(Page::Calibrate, "Discharging Time", decimal(minutes));
 }
 
@@ -247,9 +308,9 @@ void HealthStore::recordCalibration() {
   record_.latestCalibration = today();
   ++record_.calibrations;
   record_.cyclesSinceCalibration = 0;
-  store(kLatestCalibrationSuffix, record_.latestCalibration);
+  store(kLatestCalibrationSuffix, record_.latestCalibration, true);
   store(kCalibrationsSuffix, record_.calibrations);
-  store(kCyclesSinceCalibrationSuffix, record_.cyclesSinceCalibration);
+  store(kCyclesSinceCalibrationSuffix, record_.cyclesSinceCalibration, true);
   showCalibrationValues();
 }
 
@@ -268,12 +329,13 @@ void HealthStore::adopt(const HealthExport& values) {
   showUsageTime();
   showMaximumCapacity();
 
-  store(kCalibrationsSuffix, record_.calibrations);
-  store(kLatestCalibrationSuffix, record_.latestCalibration);
-  store(kFullDischargeCyclesSuffix, record_.fullDischargeCycles);
-  store(kCyclesSinceCalibrationSuffix, record_.cyclesSinceCalibration);
-  store(kUsageMinutesSuffix, record_.usageMinutes);
-  store(kMaximumCapacitySuffix, record_.maximumCapacity);
+  // The user chose these values: they replace what the files hold.
+  store(kCalibrationsSuffix, record_.calibrations, true);
+  store(kLatestCalibrationSuffix, record_.latestCalibration, true);
+  store(kFullDischargeCyclesSuffix, record_.fullDischargeCycles, true);
+  store(kCyclesSinceCalibrationSuffix, record_.cyclesSinceCalibration, true);
+  store(kUsageMinutesSuffix, record_.usageMinutes, true);
+  store(kMaximumCapacitySuffix, record_.maximumCapacity, true);
 
   copyCyclesIfUnreported();
   updatewear();

@@ -14,6 +14,7 @@
 #include "health/health_export.h"
 #include "health/health_hooks.h"
 #include "health/health_record.h"
+#include "health/unread_values.h"
 #include "health/value_files.h"
 #include "health/wear.h"
 #include "platform/runtime.h"
@@ -90,9 +91,17 @@ class HealthStore {
   std::uint32_t today() const;
 
  private:
-  enum class ReadOutcome { Missing, Read, Failed };
+  // Damaged: the file holds fewer than 4 bytes, so no value; only a value
+  // that replaces the stored one is written over it.
+  enum class ReadOutcome { Missing, Read, Failed, Damaged };
   ReadOutcome load(std::string_view suffix, std::uint32_t& value);
-  void store(std::string_view suffix, std::uint32_t value);
+  // Saves `value` unless its file could not be read; when that file reads
+  // again, `value` first takes the stored value with the counts added since.
+  // `replacing` marks a value that supersedes the stored one.
+  void store(std::string_view suffix, std::uint32_t& value, bool replacing = false);
+  // `text`, or "None" while the value's file could not be read and nothing
+  // stands in its place.
+  std::string shown(std::string_view suffix, std::string text) const;
   void raiseMaximumCapacity();
   void loadLatestCalibration();
   void loadCounters();
@@ -117,6 +126,7 @@ class HealthStore {
   ValueFiles& files_;
   HealthHooks& hooks_;
   WearFigures figures_;
+  UnreadValues unread_;
 };
 
 }  // namespace voltaro::health

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "common/file_io.h"
+
 namespace voltaro::health {
 
 constexpr std::size_t kValueFileBytes = 4;
@@ -23,21 +25,18 @@ std::optional<std::uint32_t> decodeValueFile(std::span<const std::uint8_t> bytes
 class ValueFiles {
  public:
   virtual ~ValueFiles() = default;
-  virtual bool exists(const std::string& path) = 0;
-  // `sve`: creates or replaces the file with the 4-byte value; false on failure.
-  virtual bool sve(const std::string& path, std::uint32_t value) = 0;
-  // `readval`: the first 4 bytes of an existing file; nullopt when the file
-  // cannot be read or is shorter than 4 bytes.
-  virtual std::optional<std::uint32_t> readval(const std::string& path) = 0;
+  // `sve`: creates or replaces the file with the 4-byte value.
+  virtual FileWrite sve(const std::string& path, std::uint32_t value) = 0;
+  // `readval`: at most the first 4 bytes; a shorter file reads fewer.
+  virtual FileRead readval(const std::string& path) = 0;
 };
 
 // Value files on disc. A save replaces the file whole, so a failure leaves
 // the previous value readable.
 class DiskValueFiles final : public ValueFiles {
  public:
-  bool exists(const std::string& path) override;
-  bool sve(const std::string& path, std::uint32_t value) override;
-  std::optional<std::uint32_t> readval(const std::string& path) override;
+  FileWrite sve(const std::string& path, std::uint32_t value) override;
+  FileRead readval(const std::string& path) override;
 };
 
 }  // namespace voltaro::health

@@ -31,7 +31,11 @@ ScreenshotResult saveScreenshot(QImage& surface, const std::string& folder,
   result.fileName = shotFileName(result.number);
   if (jpeg) {
     const auto path = std::filesystem::path(folder) / result.fileName;
-    result.saved = replaceFileAtomically(path.string(), *jpeg);
+    const FileWrite written = replaceFileAtomically(path.string(), *jpeg);
+    result.saved = written.ok;
+    result.error = written.cause;
+  } else {
+    result.error = "the picture could not be encoded";
   }
   eraseCaption(surface);
   return result;

@@ -15,6 +15,7 @@ struct ScreenshotResult {
   int number = 0;        // the n of "VTshot" n ".jpg"
   std::string fileName;  // "VTshot7.jpg"
   bool saved = false;    // false when encoding or writing failed
+  std::string error;     // why not, in plain words, when not saved
 };
 
 // `caption` is the product title, a blank and the version ("Voltaro 9.2").

@@ -42,8 +42,14 @@ bool CalibrationLog::write(CalibrationLogEvent event) {
              " "};
   }
   for (std::string& line : eventLines(event)) lines.push_back(std::move(line));
-  if (appendTextLines(path, lines)) return true;
-  errors_.report("Input/output error: cannot write to \"" + path + "\"");
+  // The header and the event go in as one append: all of it or nothing.
+  const FileWrite written = appendTextLines(path, lines);
+  if (written) {
+    errors_.fileRecovered(path);
+    return true;
+  }
+  errors_.reportFileFault(
+      path, "Input/output error: cannot write to \"" + path + "\": " + written.cause + ".");
   return false;
 }
 

@@ -1,6 +1,5 @@
 #include "logs/discharge_log.h"
 
-#include <filesystem>
 #include <vector>
 
 #include "common/file_io.h"
@@ -12,8 +11,6 @@
 
 namespace voltaro::logs {
 
-namespace fs = std::filesystem;
-
 DischargeLog::DischargeLog(const DischargeLogContext& context)
     : slots_(context.slots),
       live_(context.live),
@@ -22,10 +19,12 @@ DischargeLog::DischargeLog(const DischargeLogContext& context)
       runtime_(context.runtime),
       errors_(context.errors) {}
 
-void DischargeLog::failed(const std::string& message) {
-  if (failing_) return;
-  failing_ = true;
-  errors_.report(message);
+void DischargeLog::failed(const std::string& path, const std::string& message) {
+  errors_.reportFileFault(path, message);
+}
+
+void DischargeLog::succeeded(const std::string& path) {
+  errors_.fileRecovered(path);
 }
 
 void DischargeLog::step() {
@@ -45,15 +44,14 @@ void DischargeLog::step() {
 void DischargeLog::rotate(const std::string& current) {
   if (!fileExists(current)) return;
   const std::string old = dataFolder_ + std::string(kOldDischargeLogFile);
-  std::error_code error;
-  fs::remove(old, error);  // a missing old log is no error
-  fs::rename(current, old, error);
-  if (error) {
-    failed("Input/output error: cannot move \"" + current + "\" to \"" + old +
-           "\": " + error.message());
+  // The rename replaces the old log in one step: a failure keeps both logs.
+  const FileWrite moved = moveFile(current, old);
+  if (!moved) {
+    failed(current, "Input/output error: cannot move \"" + current + "\" to \"" + old +
+                        "\": " + moved.cause + ".");
     return;
   }
-  succeeded();
+  succeeded(current);
 }
 
 std::string DischargeLog::entry(float percent, DayTime now) const {
@@ -71,11 +69,13 @@ void DischargeLog::start(const std::string& current, float percent) {
       " ",
       entry(percent, now),
   };
-  if (!writeTextLines(current, lines)) {
-    failed("Input/output error: cannot create \"" + current + "\"");
+  const FileWrite written = writeTextLines(current, lines);
+  if (!written) {
+    failed(current,
+           "Input/output error: cannot create \"" + current + "\": " + written.cause + ".");
     return;
   }
-  succeeded();
+  succeeded(current);
   lastLevel_ = roundHalfEven(percent);
   lastEntryTime_ = now;
 }
@@ -83,7 +83,6 @@ void DischargeLog::start(const std::string& current, float percent) {
 void DischargeLog::append(const std::string& current, float percent) {
   const std::int64_t level = roundHalfEven(percent);
   if (level == lastLevel_) return;
-  lastLevel_ = level;
   const DayTime now = runtime_.now();
   std::string line = entry(percent, now);
   if (lastEntryTime_ != 0) {
@@ -91,11 +90,15 @@ void DischargeLog::append(const std::string& current, float percent) {
     // A clock set back would give a negative span; it reads as 0 sec.
     line += "    " + monitor::minsec(static_cast<std::uint32_t>(seconds < 0 ? 0 : seconds));
   }
-  if (!appendTextLines(current, {line})) {
-    failed("Input/output error: cannot write to \"" + current + "\"");
+  const FileWrite written = appendTextLines(current, {line});
+  if (!written) {
+    // The level stays unlogged, so the next step tries again by itself.
+    failed(current,
+           "Input/output error: cannot write to \"" + current + "\": " + written.cause + ".");
     return;
   }
-  succeeded();
+  succeeded(current);
+  lastLevel_ = level;
   lastEntryTime_ = now;
 }
 

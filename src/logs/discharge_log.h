@@ -47,10 +47,10 @@ class DischargeLog {
   void start(const std::string& current, float percent);
   void append(const std::string& current, float percent);
   std::string entry(float percent, DayTime now) const;
-  // Reports the first failure of a run of failures; a success re-arms it, so
-  // a lasting fault is reported once, not every five seconds.
-  void failed(const std::string& message);
-  void succeeded() { failing_ = false; }
+  // Reports the first failure of a run of failures of the log; a success
+  // re-arms it, so a lasting fault is reported once, not every five seconds.
+  void failed(const std::string& path, const std::string& message);
+  void succeeded(const std::string& path);
 
   const battery::SlotTable& slots_;
   const battery::LiveStatus& live_;
@@ -60,7 +60,6 @@ class DischargeLog {
   view::ErrorReport& errors_;
   std::int64_t lastLevel_ = kNoLevel;  // rounded percent of the latest entry
   DayTime lastEntryTime_ = 0;          // 0 = no entry yet in this run
-  bool failing_ = false;
 };
 
 }  // namespace voltaro::logs

@@ -34,7 +34,9 @@ void HealthCounters::countDischargeRun(const TickCounters& counters,
 }
 
 void HealthCounters::countHundredths(const CounterReading& reading) {
-  const auto level = static_cast<std::uint8_t>(reading.percent);
+  // A charge that was not read moves neither the reference nor the count.
+  if (!reading.percent) return;
+  const auto level = static_cast<std::uint8_t>(*reading.percent);
   if (reading.onPower) {
     referenceCharge_ = level;
     return;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "monitor/tick_counters.h"
 
@@ -15,7 +16,8 @@ class MonitorHooks;
 struct CounterReading {
   bool onPower = true;
   bool charging = false;
-  int percent = 0;       // round(charge percent) of the current slot
+  std::optional<int> percent =
+      std::nullopt;      // round(charge percent) of the current slot; nullopt unknown
   bool primary = false;  // the current slot is the primary slot
 };
 

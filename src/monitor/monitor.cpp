@@ -19,10 +19,12 @@ using view::Page;
 
 namespace {
 // Every two hours of elapsed time, counted within a day, the information is
-// read again: at 2, 4, ..., 22 hours.
-constexpr int kRereadWindows = 11;
-constexpr double kRereadSeconds = 7200.0;
+// read again: at 2, 4, ..., 22 hours, and not at whole days.
+constexpr std::uint64_t kRereadMilliseconds = 2 * 3600 * 1000;
+constexpr std::uint64_t kRereadsPerDay = 12;
 constexpr int kAdviceTick = 35;
+// The snapshot's level while the charge is unknown: no real level matches.
+constexpr int kUnknownSnapshotPercent = -1;
 }  // namespace
 
 Monitor::Monitor(const MonitorContext& context)
@@ -83,7 +85,11 @@ void Monitor::Timer1Timer() {
                                          slot == c_.slots.primarySlot});
   offerAdvice();
   cit();
-  if (counters_.five == 5 && c_.settings.DischargeLog) c_.hooks.writeDischargeLogRecord();
+  // A discharge record needs the charge; on power the log only moves aside.
+  const bool logged = c_.live.onPower || currentPercent().has_value();
+  if (counters_.five == 5 && c_.settings.DischargeLog && logged) {
+    c_.hooks.writeDischargeLogRecord();
+  }
   if (counters_.five == 5) c_.hooks.evaluateAlerts();
 }
 
@@ -106,6 +112,8 @@ void Monitor::showFastDischargeTimeLeft() {
 void Monitor::offerAdvice() {
   if (counters_.sixty != kAdviceTick || adviceShown_) return;
   if (c_.slots.currentSlot != c_.slots.primarySlot || !c_.settings.ShowBatteryAdvice) return;
+  // The advice weighs the charge: without one it waits for the next minute.
+  if (!currentPercent()) return;
   adviceShown_ = true;
   if (!c_.hooks.evaladvice()) return;
   // Twice, so that the window comes forward over a window that was just
@@ -120,6 +128,7 @@ void Monitor::offerAdvice() {
 void Monitor::cit() {
   const bool calibrationBefore = c_.hooks.calibrationRunning();
   c_.battery.readstatus();
+  if (!followBatteries()) return;
   closeCalibrationIfEnded(calibrationBefore);
   redrawOnChange();
   completeFirstReading();
@@ -176,19 +185,28 @@ bool Monitor::endRequestCycle() {
 
 void Monitor::rereadPeriodically() {
   if (startTime_ == 0) return;
-  const double seconds = secondsOfDay(c_.runtime.now() - startTime_);
-  for (int i = 1; i <= kRereadWindows; ++i) {
-    const double from = i * kRereadSeconds;
-    if (seconds >= from && seconds < from + 1 && !c_.hooks.calibrationRunning()) {
-      c_.battery.config0(false);
-    }
-  }
+  // Whole milliseconds from the tick count: each two-hour mark is passed
+  // exactly once, however late or early the tick that passes it.
+  const std::uint32_t ticks = c_.runtime.tickCount();
+  elapsedMilliseconds_ += static_cast<std::uint32_t>(ticks - lastTickCount_);
+  lastTickCount_ = ticks;
+  const std::uint64_t mark = elapsedMilliseconds_ / kRereadMilliseconds;
+  if (mark == rereadMark_) return;
+  rereadMark_ = mark;
+  if (mark % kRereadsPerDay == 0 || c_.hooks.calibrationRunning()) return;
+  c_.battery.config0(false);
 }
 
 void Monitor::recordHistory() {
   if (!firstReadingDone_ || counters_.five != 5) return;
-  const double percent = c_.live.percent(c_.slots.currentSlot);
-  const auto quarters = std::min<std::int64_t>(roundHalfEven(percent * 4.0), 400);
+  const auto known = c_.live.knownPercent(c_.slots.currentSlot);
+  if (!known) {
+    // An unknown charge leaves a gap in the graph, not a drop to 0.
+    c_.hooks.recordHistorySample(0, HistoryKind::None);
+    c_.hooks.redrawGraph();
+    return;
+  }
+  const auto quarters = std::min<std::int64_t>(roundHalfEven(*known * 4.0), 400);
   HistoryKind kind = HistoryKind::OnBattery;
   if (c_.live.onPower) {
     kind = c_.live.charging ? HistoryKind::Charging : HistoryKind::OnPowerNotCharging;
@@ -206,7 +224,7 @@ void Monitor::showTrayHint() {
                             .charging = c_.live.charging,
                             .percent = currentPercent(),
                             .slot = slot,
-                            .remainingSeconds = c_.live.remaining(slot),
+                            .remainingSeconds = c_.live.knownRemaining(slot),
                             .fastDischarge = c_.hooks.fastDischargeStart().has_value(),
                             .calibration = c_.hooks.calibrationRunning()};
   std::string hint = trayHint(input);
@@ -215,16 +233,21 @@ void Monitor::showTrayHint() {
     c_.tray.setHint(hint_);
     c_.hooks.setGadgetHint(hint_);
   }
-  if (input.batteryCount > 0) trayIcon_.settrayicon(input.percent, input.onPower, input.charging);
+  // An unknown charge keeps the picture it has.
+  if (input.batteryCount > 0 && input.percent) {
+    trayIcon_.settrayicon(*input.percent, input.onPower, input.charging);
+  }
 }
 
-int Monitor::currentPercent() const {
-  return static_cast<int>(roundHalfEven(c_.live.percent(c_.slots.currentSlot)));
+std::optional<int> Monitor::currentPercent() const {
+  const auto known = c_.live.knownPercent(c_.slots.currentSlot);
+  if (!known) return std::nullopt;
+  return static_cast<int>(roundHalfEven(*known));
 }
 
 ChangeSnapshot Monitor::snapshot() const {
   const auto& s = c_.settings;
-  return ChangeSnapshot{.percent = currentPercent(),
+  return ChangeSnapshot{.percent = currentPercent().value_or(kUnknownSnapshotPercent),
                         .onPower = c_.live.onPower,
                         .remainingSeconds = c_.live.remaining(c_.slots.currentSlot),
                         .charging = c_.live.charging,
@@ -237,8 +260,9 @@ ChangeSnapshot Monitor::snapshot() const {
 }
 
 void Monitor::drawGauge() {
-  const int level = std::min(currentPercent(), 100);
-  c_.texts.set(Page::LeftColumn, "Charge", withunit(std::to_string(level), "%"));
+  const auto percent = currentPercent();
+  const std::string level = percent ? std::to_string(std::min(*percent, 100)) : "None";
+  c_.texts.set(Page::LeftColumn, "Charge", withunit(level, "%"));
   c_.hooks.drawgauge();
 }
 

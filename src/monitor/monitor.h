@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/day_number.h"
@@ -128,7 +129,8 @@ class Monitor {
  private:
   void onPowerEvent(platform::PowerEvent event);
   void errorSound();
-  int currentPercent() const;  // round(charge percent) of the current slot
+  // round(charge percent) of the current slot; nullopt while unknown.
+  std::optional<int> currentPercent() const;
   ChangeSnapshot snapshot() const;
   void drawGauge();
   // Steps of the tick.
@@ -147,8 +149,19 @@ class Monitor {
   void resetCycle();
   void cancelStatusRequest();
   int nextBatterySlot() const;
-  void resetBatteryFigures();
+  // The battery figures of the Information page and the left column.
+  void resetBatteryFigures(const char* text);
   void resetCalibrateCounters();
+  // Battery hot-plug (battery_hotplug.cpp). followBatteries runs after the
+  // status read; false when the battery shown changed and cit ends there.
+  bool followBatteries();
+  void lookForBatteries();
+  void currentBatteryLeft();
+  void rescanDevices();
+  // Shows another battery (act8's steps from the request reset on); with
+  // `announce` the status line names it and the history starts afresh.
+  void showBattery(int slot, bool announce);
+  void showNoBattery();
 
   MonitorContext c_;
   std::unique_ptr<platform::Timer> timer1_;
@@ -166,6 +179,11 @@ class Monitor {
   bool adviceShown_ = false;
   bool recoveringInTick_ = false;
   DayTime startTime_ = 0;
+  // Elapsed time of monitoring for the two-hourly re-read, from the tick
+  // count, and the last two-hour mark passed.
+  std::uint32_t lastTickCount_ = 0;
+  std::uint64_t elapsedMilliseconds_ = 0;
+  std::uint64_t rereadMark_ = 0;
 };
 
 }  // namespace voltaro::monitor

@@ -12,8 +12,14 @@
 
 namespace voltaro::monitor {
 
-// Kind of a charge-history sample.
-enum class HistoryKind : std::uint8_t { OnPowerNotCharging = 1, Charging = 2, OnBattery = 3 };
+// Kind of a charge-history sample; None leaves the sample empty (the charge
+// was unknown).
+enum class HistoryKind : std::uint8_t {
+  OnPowerNotCharging = 1,
+  Charging = 2,
+  OnBattery = 3,
+  None = 4
+};
 
 class MonitorHooks {
  public:

@@ -20,7 +20,6 @@ constexpr int kPauseRounds = 120;  // suspend and recovery wait up to 1.2 s for 
 constexpr int kSwitchRounds = 100;
 constexpr int kShortRounds = 10;
 constexpr std::uint32_t kSettleMilliseconds = 100;
-constexpr float kSwitchedPercent = 111;  // suppresses the full-charge notice after a switch
 
 constexpr std::array<std::string_view, 10> kCalibrateCounters = {
     "Maximum Wear Level", "Full Discharge Cycles",   "Battery Usage Time",   "Discharging Time",
@@ -64,6 +63,9 @@ void Monitor::refreshinfo() {
   BusyGuard hold(busy_);
   c_.battery.config0(true);
   c_.battery.slotbatafis();
+  // slotbatafis writes the no-battery hint itself: the cache no longer
+  // knows what the tray shows.
+  hint_.clear();
 }
 
 void Monitor::startmonitor() {
@@ -72,14 +74,20 @@ void Monitor::startmonitor() {
   c_.hooks.setGadgetStayOnTop(c_.settings.BatteryOnTop != 0);
   resetCalibrateCounters();
   startTime_ = c_.runtime.now();
+  lastTickCount_ = c_.runtime.tickCount();
+  elapsedMilliseconds_ = 0;
+  rereadMark_ = 0;
+  // Without a battery the tick still runs: it looks for one every second
+  // tick, so a battery put in later is shown within a few seconds.
+  timer1_->setEnabled(true);
   if (!c_.slots.deviceSetValid) return;
   c_.battery.scanslots();
   c_.battery.pickslot();
   c_.info.identity = "NoID";
   refreshinfo();
   c_.battery.slotbatafis();
-  // Without a battery the tick stays off and the watchdog takes over.
-  if (c_.slots.batteryCount > 0) timer1_->setEnabled(true);
+  // Nothing was read: no figure stands at its start-up 0.
+  if (c_.slots.batteryCount == 0) resetBatteryFigures("None");
 }
 
 void Monitor::resetCalibrateCounters() {
@@ -119,8 +127,7 @@ void Monitor::res() {
 void Monitor::resetCycle() {
   c_.battery.restartRequests();
   firstReadingDone_ = false;
-  c_.live.lastCapacity = 0;
-  c_.live.lastRate = 0;
+  c_.live.forgetReading();
 }
 
 int Monitor::nextBatterySlot() const {
@@ -154,21 +161,13 @@ void Monitor::act8() {
     cancelStatusRequest();
     delay(kSettleMilliseconds);
   }
-  c_.battery.restartRequests();
-  resetBatteryFigures();
-  c_.slots.currentSlot = next;
-  c_.live.previousPercent.fill(kSwitchedPercent);
-  c_.statusLine.show("Battery " + std::to_string(next) + " selected");
-  c_.hooks.clearHistory();
-  c_.hooks.redrawGraph();
-  resetCycle();
-  refreshinfo();
+  showBattery(next, true);
   timer1_->setEnabled(true);
 }
 
-void Monitor::resetBatteryFigures() {
-  for (auto caption : kInformationFigures) c_.texts.set(Page::Information, caption, "0");
-  for (auto caption : kLeftColumnFigures) c_.texts.set(Page::LeftColumn, caption, "0");
+void Monitor::resetBatteryFigures(const char* text) {
+  for (auto caption : kInformationFigures) c_.texts.set(Page::Information, caption, text);
+  for (auto caption : kLeftColumnFigures) c_.texts.set(Page::LeftColumn, caption, text);
 }
 
 }  // namespace voltaro::monitor

@@ -40,10 +40,15 @@ constexpr std::uint32_t kCritical = 0x8;
 constexpr std::uint32_t kCapSetChargeSupported = 0x00000001;
 constexpr std::uint32_t kCapSetDischargeSupported = 0x00000002;
 constexpr std::uint32_t kCapIsShortTerm = 0x20000000;
+// Capacities and rates are relative (a full battery is 100) instead of
+// mWh and mW: the battery reports its charge only as a percentage.
+constexpr std::uint32_t kCapCapacityRelative = 0x40000000;
 constexpr std::uint32_t kCapSystemBattery = 0x80000000;
 
-constexpr std::uint32_t kUnknownRate = 0x80000000;  // BATTERY_UNKNOWN_RATE as a bit pattern
-constexpr std::uint32_t kUnknownTime = 0xFFFFFFFF;  // BATTERY_UNKNOWN_TIME
+constexpr std::uint32_t kUnknownCapacity = 0xFFFFFFFF;  // BATTERY_UNKNOWN_CAPACITY
+constexpr std::uint32_t kUnknownVoltage = 0xFFFFFFFF;   // BATTERY_UNKNOWN_VOLTAGE
+constexpr std::uint32_t kUnknownRate = 0x80000000;      // BATTERY_UNKNOWN_RATE as a bit pattern
+constexpr std::uint32_t kUnknownTime = 0xFFFFFFFF;      // BATTERY_UNKNOWN_TIME
 
 struct BatteryQueryInformation {
   std::uint32_t batteryTag = 0;
@@ -84,9 +89,9 @@ struct BatteryWaitStatus {
 
 struct BatteryStatusRecord {
   std::uint32_t powerState = 0;  // kPowerOnLine | kDischarging | kCharging | kCritical
-  std::uint32_t capacity = 0;    // mWh
-  std::uint32_t voltage = 0;     // mV
-  std::int32_t rate = 0;         // mW, negative while discharging
+  std::uint32_t capacity = 0;    // mWh (relative units for kCapCapacityRelative); kUnknownCapacity
+  std::uint32_t voltage = 0;     // mV; kUnknownVoltage
+  std::int32_t rate = 0;         // mW, negative while discharging; kUnknownRate
   bool operator==(const BatteryStatusRecord&) const = default;
 };
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -35,12 +36,13 @@ inline HttpAddress splitHttpAddress(std::string_view address) {
 class HttpClient {
  public:
   virtual ~HttpClient() = default;
-  // GETs `path` from `host` and returns the whole body, unchanged. Fails
-  // (nullopt) on no connection, an empty body or when `abort` becomes true
-  // while the request runs; the HTTP status is not examined. Blocks: run it
-  // on a worker thread.
+  // GETs `path` from `host` and returns the body, unchanged, up to its first
+  // `maxBytes` bytes: reading stops there, so a reply of any size costs at
+  // most that much memory. Fails (nullopt) on no connection, an empty body
+  // or when `abort` becomes true while the request runs; the HTTP status is
+  // not examined. Blocks: run it on a worker thread.
   virtual std::optional<std::string> get(const std::string& host, const std::string& path,
-                                         const std::atomic<bool>& abort) = 0;
+                                         std::size_t maxBytes, const std::atomic<bool>& abort) = 0;
 };
 
 }  // namespace voltaro::platform

@@ -42,12 +42,22 @@ std::optional<std::string> resolveDataFolder(platform::Folders& folders, FolderB
   return folder;
 }
 
-bool dataFolderWritable(const std::string& dataFolder) {
+std::optional<std::string> dataFolderWriteFault(const std::string& dataFolder) {
   const std::string testFile = dataFolder + "testfile.txt";
-  writeTextLines(testFile, {"123"});
-  if (!fileExists(testFile)) return false;
+  const FileWrite written = writeTextLines(testFile, {"123"});
+  if (!written) return written.cause;
   removeFile(testFile);
-  return true;
+  return std::nullopt;
+}
+
+bool dataFolderWritable(const std::string& dataFolder) {
+  return !dataFolderWriteFault(dataFolder);
+}
+
+std::string dataFolderFaultText(const std::string& dataFolder, const std::string& cause) {
+  return "The data folder \"" + dataFolder + "\" cannot be written: " + cause +
+         ". Voltaro keeps watching the battery, reads its files from there and saves them once "
+         "the folder can be written again.";
 }
 
 DataFolderStart startDataFolder(platform::Folders& folders, view::ErrorBox& errors) {
@@ -58,8 +68,18 @@ DataFolderStart startDataFolder(platform::Folders& folders, view::ErrorBox& erro
     start.exitStatus = 1;
     return start;
   }
-  if (dataFolderWritable(*documents)) {
+  const auto fault = dataFolderWriteFault(*documents);
+  if (!fault) {
     start.dataFolder = *documents;
+    return start;
+  }
+  // A folder that exists holds the user's settings and health record, even
+  // when it is read-only or full: reading them there beats a fresh start in
+  // a folder the next start will not look in.
+  std::error_code ec;
+  if (std::filesystem::is_directory(*documents, ec)) {
+    start.dataFolder = *documents;
+    start.writeFault = *fault;
     return start;
   }
   const auto shared = resolveDataFolder(folders, FolderBase::Shared);

@@ -1,12 +1,17 @@
 // The files of the settings record in the data folder: "voltaro.ini",
 // "launch.txt", "ar.bin" and the gadget position "battery.ini".
 //
-// Every read or write failure goes to the general error report and the
-// operation stops there; the callers go on with what they have.
+// A file that exists but cannot be read is never written in this run: the
+// program goes on with defaults in memory and the user's file stays as it is.
+// Failures go to the general error report, once per lasting fault of a file.
 #pragma once
 
 #include <optional>
+#include <set>
+#include <span>
 #include <string>
+
+#include "common/file_io.h"
 
 #include "settings/app_settings.h"
 #include "settings/gadget_position.h"
@@ -30,10 +35,15 @@ class SettingsStore {
   bool settingsFileExists() const;
 
   // Fresh defaults, then the stored fields, the corrections and "launch.txt".
-  // Keeps `LearnedChargeRate`, which belongs to "ar.bin". False on a read error.
+  // Keeps `LearnedChargeRate`, which belongs to "ar.bin". The two files load
+  // independently: fields read from one keep their values when the other
+  // cannot be read. False when either could not be read.
   bool loadSettings(AppSettings& settings);
+  // How "voltaro.ini" answered the last loadSettings: Missing on a first run,
+  // Unreadable when the record in memory holds defaults in its place.
+  ReadState settingsFileState() const { return settingsFileState_; }
   // Exactly 51 bytes, then "launch.txt". False (and nothing more written) on
-  // the first failure.
+  // the first failure, or when either file could not be read at load.
   bool saveSettings(const AppSettings& settings);
 
   // `LearnedChargeRate` := 500000, then the value of "ar.bin" when it exists.
@@ -46,11 +56,20 @@ class SettingsStore {
   bool writeGadgetPosition(const GadgetPosition& position);
 
  private:
-  void reportRead(const std::string& path);
-  void reportWrite(const std::string& path);
+  // The first `size` bytes of a file of the data folder. A file that cannot
+  // be read, or holds fewer than `needed` bytes, is reported and kept from
+  // every later save; `consequence` tells the user what the program does.
+  FileRead readRecord(const std::string& path, std::size_t size, std::size_t needed,
+                      const char* consequence);
+  // Replaces the file unless it could not be read. With `mayRetryRead`, such
+  // a file is read again first and, when it reads now, saved after all.
+  bool save(const std::string& path, std::span<const std::uint8_t> bytes, bool mayRetryRead,
+            std::size_t needed = 0);
 
   std::string dataFolder_;
   view::ErrorReport& errors_;
+  ReadState settingsFileState_ = ReadState::Missing;
+  std::set<std::string> unread_;  // paths that exist but could not be read
 };
 
 inline constexpr const char* kSettingsFileName = "voltaro.ini";

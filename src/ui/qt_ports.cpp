@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <cstdio>
 
 namespace voltaro::ui {
 
@@ -11,8 +12,32 @@ void QtErrorBox::showError(const std::string& text) {
   QMessageBox::critical(nullptr, "Voltaro", QString::fromStdString(text), QMessageBox::Ok);
 }
 
+namespace {
+// A box keeps the latest reports; older ones are in the standard error output.
+constexpr qsizetype kReportsPerBox = 8;
+}  // namespace
+
 void QtErrorReport::report(const std::string& message) {
-  QMessageBox::warning(nullptr, "Voltaro", QString::fromStdString(message), QMessageBox::Ok);
+  std::fprintf(stderr, "voltaro: %s\n", message.c_str());
+  std::fflush(stderr);
+  QMetaObject::invokeMethod(
+      &context_, [this, text = QString::fromStdString(message)] { show(text); },
+      Qt::QueuedConnection);
+}
+
+void QtErrorReport::show(const QString& message) {
+  shown_.append(message);
+  while (shown_.size() > kReportsPerBox) shown_.removeFirst();
+  if (box_ == nullptr) {
+    auto* box = new QMessageBox(QMessageBox::Warning, "Voltaro", QString(), QMessageBox::Ok);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    QObject::connect(box, &QObject::destroyed, &context_, [this] { shown_.clear(); });
+    box_ = box;
+  }
+  box_->setText(shown_.join("\n\n"));
+  box_->show();
+  box_->raise();
 }
 
 QString QtFileDialogs::qtFilter(const std::string& filter) {

@@ -2,6 +2,10 @@
 // report and the open and save file dialogs.
 #pragma once
 
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
 #include <QWidget>
 
 #include "view/error_box.h"
@@ -15,11 +19,23 @@ class QtErrorBox final : public view::ErrorBox {
   void showError(const std::string& text) override;
 };
 
-// File failures of the logs, reports and settings: a warning box, as the
-// application's general error report would show.
+// File failures of the logs, reports and settings: one warning box that
+// nobody has to answer. It is shown from the event loop, after the tick or
+// command that ran into the failure has finished, and it is not modal, so
+// monitoring goes on while it stands; reports that come while it is open are
+// added to it. Each report also goes to the standard error output.
 class QtErrorReport final : public view::ErrorReport {
  public:
   void report(const std::string& message) override;
+  // The box now open, or nullptr.
+  QMessageBox* box() const { return box_; }
+
+ private:
+  void show(const QString& message);
+
+  QObject context_;  // queued calls are dropped once this report is gone
+  QPointer<QMessageBox> box_;
+  QStringList shown_;
 };
 
 class QtFileDialogs final : public view::FileDialogPort {

@@ -66,7 +66,9 @@ SkinnedDialog::SkinnedDialog(const QString& title, QSize clientSize, int panelTo
       panelTop_(panelTop) {
   setWindowTitle(title);
   setFixedSize(clientSize);
-  title_ = new QLabel(title, this);
+  title_ = new QLabel(this);
+  title_->setTextFormat(Qt::PlainText);
+  title_->setText(title);
   title_->move(16, 7);
   title_->setFont(dialogFont(13, true));
   title_->setStyleSheet("color: rgb(230, 232, 236); background: transparent;");
@@ -90,7 +92,11 @@ void SkinnedDialog::setClientWidth(int width) {
 }
 
 QLabel* SkinnedDialog::addLabel(const QString& text, int x, int y) {
-  auto* label = new QLabel(text, panel_);
+  auto* label = new QLabel(panel_);
+  // The lines carry texts from outside (a web reply, battery names, file
+  // names): plain text, so none of it can style or link the dialog.
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
   label->setFont(dialogFont(13));
   label->setStyleSheet("color: rgb(214, 218, 226); background: transparent;");
   label->move(x, y);

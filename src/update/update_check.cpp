@@ -37,6 +37,10 @@ std::optional<int> publishedVersion(const std::string& reply) {
   return (tens - '0') * 10 + (units - '0');
 }
 
+std::string firstLine(const std::string& reply) {
+  return reply.substr(0, reply.find_first_of("\r\n"));
+}
+
 UpdateCheck::UpdateCheck(Deps deps) : deps_(std::move(deps)) {}
 
 UpdateCheck::~UpdateCheck() {
@@ -76,7 +80,7 @@ void UpdateCheck::start() {
   const platform::HttpAddress address = platform::splitHttpAddress(versionAddress());
   worker_ = std::thread([this, shared, address, http = deps_.http, post = deps_.post] {
     std::optional<std::string> reply;
-    if (!shared->abort) reply = http->get(address.host, address.path, shared->abort);
+    if (!shared->abort) reply = http->get(address.host, address.path, kReplyLimit, shared->abort);
     if (shared->abort || (reply && reply->empty())) reply.reset();
     post([this, shared, reply = std::move(reply)]() mutable {
       if (shared->alive) finish(std::move(reply));
@@ -93,7 +97,8 @@ void UpdateCheck::finish(std::optional<std::string> reply) {
   }
 }
 
-void UpdateCheck::HTTPGet1DoneString(const std::string& reply) {
+void UpdateCheck::HTTPGet1DoneString(const std::string& whole) {
+  const std::string reply = firstLine(whole);
   const std::optional<int> published = publishedVersion(reply);
   if (!published) return;
   if (kOwnVersion >= *published) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -23,6 +24,13 @@ using PostToProgramThread = std::function<void(std::function<void()>)>;
 
 // The own version, 9.2, as the integer its two digits make.
 inline constexpr int kOwnVersion = 92;
+
+// The most of a reply that is read. A version number and a line of text
+// take a few bytes; whoever answers plain HTTP on the way may send anything.
+inline constexpr std::size_t kReplyLimit = 64 * 1024;
+
+// The reply's first line: everything before its first line break.
+std::string firstLine(const std::string& reply);
 
 // The published version of a reply: its 2nd and 4th characters taken as a
 // two-digit number. Nothing for a reply of 3 characters or fewer, or when
@@ -51,8 +59,9 @@ class UpdateCheck {
   // "Check for New Version": label "Checking...", abort the running request,
   // then start one (which does nothing while the aborted one has not ended).
   void act19();
-  // The request's results, on the program's thread.
-  void HTTPGet1DoneString(const std::string& reply);
+  // The request's results, on the program's thread. Only the reply's first
+  // line is looked at and shown.
+  void HTTPGet1DoneString(const std::string& whole);
   void HTTPGet1Error();
   // YES to the download question.
   void downloadNewVersion();

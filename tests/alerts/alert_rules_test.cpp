@@ -94,14 +94,21 @@ TEST_F(AlertRulesTest, MinutesAreTruncatedWholeMinutesOfTheSecondsDelivered) {
   EXPECT_TRUE(w.rules.warningFired());
 }
 
-TEST_F(AlertRulesTest, MinutesModeComparesAnUnknownTimeAsDelivered) {
+TEST_F(AlertRulesTest, UnknownReadingsFireNothingUntilTheyAreKnown) {
   enableWarning(1, true);
-  // The largest unsigned value is far above every level.
-  w.rules.evaluateAlerts(onBattery(5, 0xFFFFFFFFu));
+  enableCritical(10);
+  // No rate and no estimate yet: no minutes at all, not 0 of them.
+  w.rules.evaluateAlerts(AlertInputs{false, false, 90.0, std::nullopt});
   EXPECT_FALSE(w.rules.warningFired());
-  // A time delivered as 0 is 0 minutes, at or below every level.
-  w.rules.evaluateAlerts(onBattery(90, 0));
+  // A charge never read is not an empty battery either.
+  w.rules.evaluateAlerts(AlertInputs{false, false, std::nullopt, 3600});
+  EXPECT_FALSE(w.rules.criticalFired());
+  EXPECT_EQ(measuredAlertValue(false, AlertInputs{false, false, std::nullopt, 0}), std::nullopt);
+  // Once known, each fires on its own reading: 59 s is 0 whole minutes.
+  w.rules.evaluateAlerts(onBattery(90, 59));
   EXPECT_TRUE(w.rules.warningFired());
+  w.rules.evaluateAlerts(onBattery(9.5));
+  EXPECT_TRUE(w.rules.criticalFired());
 }
 
 TEST_F(AlertRulesTest, EachAlertFiresOncePerDischargeAndReArmsOnAcPower) {

@@ -17,12 +17,12 @@
 namespace voltaro {
 namespace {
 
-using testing::ScratchFolder;
+using testing::TemporaryFolder;
 using testing::WindowHarness;
 
 class GadgetWindowTest : public ::testing::Test {
  protected:
-  ScratchFolder folder;
+  TemporaryFolder folder;
   WindowHarness harness{folder.path(), true};
   ui::GadgetWindow& gadget = harness.gadget;
 };

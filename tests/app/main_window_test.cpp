@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,7 +21,7 @@ using view::Page;
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(harness.start(), 0); }
-  ScratchFolder documents;
+  TemporaryFolder documents;
   WindowHarness harness{documents.path()};
 };
 
@@ -322,6 +323,19 @@ TEST_F(MainWindowTest, KeyboardTable) {
   EXPECT_EQ(harness.confirmation.shown.size(), asked) << "other keys do nothing";
 }
 
+TEST_F(MainWindowTest, TextsFromOutsideAreShownAsPlainText) {
+  const std::string markup = "<h1 style='color:red'>Big</h1>";
+  harness.engine().texts().set(Page::Information, "Device Name", markup);
+  EXPECT_EQ(harness.window.valueText(Page::Information, "Device Name").toStdString(), markup);
+  int textLabels = 0;
+  for (const QLabel* label : harness.window.findChildren<QLabel*>()) {
+    if (!label->pixmap().isNull()) continue;
+    ++textLabels;
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+  }
+  EXPECT_GT(textLabels, 100);
+}
+
 TEST_F(MainWindowTest, StatusLineIsGreyForFourHundredMillisecondsThenBlack) {
   // A timer that fires inside the status line's wait sees the grey text.
   std::vector<QColor> seen;
@@ -362,7 +376,7 @@ TEST_F(MainWindowTest, WithoutConfirmationTheExitButtonEndsAtOnce) {
 }
 
 TEST(FirstRun, TheFirstRunShowsTheWindowAndALaterRunDoesNot) {
-  ScratchFolder documents;
+  TemporaryFolder documents;
   {
     WindowHarness first(documents.path());
     ASSERT_EQ(first.start(), 0);

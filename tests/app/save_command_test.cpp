@@ -6,6 +6,7 @@
 #include "app/battery_reports.h"
 #include "app/window_harness.h"
 #include "common/file_io.h"
+#include "fakes/faulty_file_calls.h"
 
 namespace voltaro::testing {
 namespace {
@@ -24,7 +25,7 @@ class SaveCommandTest : public ::testing::Test {
   void save() { harness.click(8, 45, 45); }
   std::string data(const std::string& name) { return harness.engine().dataFolder() + name; }
 
-  ScratchFolder documents;
+  TemporaryFolder documents;
   WindowHarness harness{documents.path()};
 };
 
@@ -62,6 +63,33 @@ TEST_F(SaveCommandTest, GraphScreenshotsTakeTheFirstFreeNumber) {
   EXPECT_TRUE(fs::exists(data("VTshot2.jpg")));
   EXPECT_EQ(harness.window.statusText(), "VTshot2.jpg saved OK");
   EXPECT_FALSE(harness.engine().monitor().busy()) << "the busy flag is given back";
+}
+
+// Nothing is said to be saved that was not: each page's Save says so, and the
+// folder's lasting fault is reported once for the settings file.
+TEST_F(SaveCommandTest, ReadOnlyDataFolderSavesNothingAndSaysSo) {
+  fakes::FaultyFileCalls calls;
+  calls.makeReadOnly(harness.engine().dataFolder());
+  showPage(3);
+  save();
+  EXPECT_EQ(harness.window.statusText(), "Settings could not be saved");
+  showPage(4);
+  save();
+  EXPECT_EQ(harness.window.statusText(), "Alerts could not be saved");
+  EXPECT_EQ(harness.errors.messages.size(), 1u);
+
+  showPage(2);
+  save();
+  EXPECT_EQ(harness.window.statusText(), "VTshot1.jpg could not be saved");
+  EXPECT_FALSE(fs::exists(data("VTshot1.jpg")));
+  EXPECT_FALSE(harness.engine().monitor().busy());
+
+  showPage(1);
+  harness.fileDialogs.answer = data("BatteryInfo.txt");
+  save();
+  EXPECT_FALSE(fs::exists(data("BatteryInfo.txt")));
+  ASSERT_EQ(harness.errors.messages.size(), 3u);
+  EXPECT_NE(harness.errors.messages[2].find("Read-only file system"), std::string::npos);
 }
 
 TEST_F(SaveCommandTest, InformationPageWritesTheReportTheUserNames) {
@@ -105,6 +133,8 @@ TEST(CalibrationReport, AnotherBatteryThanThePrimaryNamesTheOneToSelect) {
   ASSERT_EQ(own.size(), 12U);
   EXPECT_EQ(own[9], "Wear Level\t\t\t12.50%");
   EXPECT_EQ(own[5], "Latest Calibration\t\td") << "a value never shown stays empty";
+  texts.set(view::Page::Calibrate, "Latest Calibration", "None");
+  EXPECT_EQ(app::calibrationDataReport(texts, header, true, 2)[5], "Latest Calibration\t\tNone");
 }
 
 }  // namespace

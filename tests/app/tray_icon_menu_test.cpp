@@ -21,7 +21,7 @@ class TrayIconMenuTest : public ::testing::Test {
   bool marked(C command, int value = 0) {
     return harness.trayMenu.menu().action({command, value})->isChecked();
   }
-  ScratchFolder documents;
+  TemporaryFolder documents;
   WindowHarness harness{documents.path()};
 };
 

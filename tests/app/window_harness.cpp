@@ -2,32 +2,23 @@
 
 #include <QApplication>
 #include <QMouseEvent>
-#include <random>
 
 #include "app/program_start.h"
 
 namespace voltaro::testing {
 
-ScratchFolder::ScratchFolder() {
-  std::random_device seed;
-  path_ = std::filesystem::temp_directory_path() /
-          ("voltaro-app-" + std::to_string(seed()) + std::to_string(seed()));
-  std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-WindowHarness::WindowHarness(const std::filesystem::path& documents, bool withGadget) {
+WindowHarness::WindowHarness(const std::filesystem::path& documents, bool withGadget)
+    : services(bareSimulatedServices(runtime, audio, folders)),
+      driver(services->machine().driver),
+      display(services->machine().display),
+      power(services->machine().power),
+      shell(services->machine().shell) {
   folders.documents = documents.string();
   folders.shared = documents.string();
   driver.setBattery(1, 41);
   display.supportedLevels = {20, 40, 60, 80, 100};
   engine_ = std::make_unique<engine::Engine>(
-      engine::PlatformServices{runtime, driver, powerEvents, systemTimes, audio, folders, display,
-                               power, planTool, shell},
+      services->services(),
       engine::PresentationPorts{tray, window, errors, errorBox, confirmation, advice, fileDialogs,
                                 window, window, &parameters,
                                 withGadget ? &gadget.controller() : nullptr, &trayMenu.port()});

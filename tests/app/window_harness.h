@@ -11,6 +11,7 @@
 #include "app/skin_image.h"
 #include "app/tray_icon_menu.h"
 #include "engine/engine.h"
+#include "engine/engine_harness.h"
 #include "fakes/fake_advice.h"
 #include "fakes/fake_audio.h"
 #include "fakes/fake_confirmation.h"
@@ -20,6 +21,7 @@
 #include "fakes/fake_folders.h"
 #include "fakes/fake_parameters.h"
 #include "fakes/fake_tray.h"
+#include "fakes/temporary_folder.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/sim_display.h"
 #include "platform/sim/sim_power.h"
@@ -31,16 +33,6 @@
 #include "ui/qt_tray.h"
 
 namespace voltaro::testing {
-
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 class WindowHarness {
  public:
@@ -62,15 +54,13 @@ class WindowHarness {
   static void sendMouse(QWidget* target, QEvent::Type type, QPoint at, Qt::MouseButtons buttons);
 
   platform::sim::VirtualRuntime runtime;
-  platform::sim::SimBatteryDriver driver;
-  platform::sim::SimPowerEvents powerEvents;
-  platform::sim::SimSystemTimes systemTimes{2};
-  platform::sim::SimDisplay display;
-  platform::sim::SimPower power;
-  platform::sim::SimPowerPlanTool planTool;
-  platform::sim::SimShell shell;
   fakes::FakeAudio audio;
   fakes::FakeFolders folders;
+  std::unique_ptr<engine::ServiceSet> services;
+  platform::sim::SimBatteryDriver& driver;
+  platform::sim::SimDisplay& display;
+  platform::sim::SimPower& power;
+  platform::sim::SimShell& shell;
   fakes::FakeTray tray;
   fakes::FakeErrorReport errors;
   fakes::FakeErrorBox errorBox;

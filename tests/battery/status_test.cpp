@@ -100,7 +100,7 @@ TEST_F(StatusRead, FiguresAndTheirTexts) {
 
   reading(kPowerOnLine, 51000, 0);  // above the full-charged capacity
   EXPECT_FLOAT_EQ(rig.live.percent(1), 100.0f);
-  EXPECT_EQ(rig.live.remaining(1), 0u);
+  EXPECT_EQ(rig.live.knownRemaining(1), std::nullopt);
 }
 
 TEST_F(StatusRead, DriverEstimateOnBatteryAndItsUnknownValue) {
@@ -115,7 +115,7 @@ TEST_F(StatusRead, DriverEstimateOnBatteryAndItsUnknownValue) {
 
   // On external power the driver's estimate is ignored.
   reading(kPowerOnLine, 30000, 0);
-  EXPECT_EQ(rig.live.remaining(1), 0u);
+  EXPECT_EQ(rig.live.knownRemaining(1), std::nullopt);
 }
 
 TEST_F(StatusRead, EstimateRequestStillPendingKeepsTheTime) {
@@ -193,12 +193,49 @@ TEST_F(StatusRead, CalibrationSteps) {
   EXPECT_EQ(rig.hooks.dischargedSteps, 1);
 }
 
-TEST_F(StatusRead, ZeroFullChargedCapacityGivesZeroPercent) {
+TEST_F(StatusRead, UnknownFiguresStayUnknownAndKeepTheLastGoodOnes) {
+  // No full-charged capacity: the charge has no percentage.
   rig.driver.battery(1).informationFails = true;
   rig.access.config0(true);
   reading(kDischarging, 30000, -12000);
-  EXPECT_FLOAT_EQ(rig.live.percent(1), 0.0f);
+  EXPECT_EQ(rig.live.knownPercent(1), std::nullopt);
   EXPECT_EQ(rig.live.dischargeEstimate, 9000u);
+  EXPECT_EQ(rig.live.knownRemaining(1), 9000u);
+
+  // A reading without a charge before any good one: nothing becomes 0.
+  rig.driver.battery(1).informationFails = false;
+  rig.access.config0(true);
+  const auto unknownRate = static_cast<std::int32_t>(platform::kUnknownRate);
+  rig.live.forgetSlot(1);
+  rig.live.forgetReading();
+  reading(kDischarging, platform::kUnknownCapacity, unknownRate, platform::kUnknownVoltage);
+  EXPECT_EQ(rig.live.knownPercent(1), std::nullopt);
+  EXPECT_EQ(rig.live.knownRemaining(1), std::nullopt);
+  EXPECT_EQ(rig.text(Page::Information, "Current Capacity"), "None");
+  EXPECT_EQ(rig.text(Page::Information, "Battery Voltage"), "None");
+  EXPECT_EQ(rig.text(Page::LeftColumn, "Time"), "None");
+  EXPECT_EQ(rig.text(Page::LeftColumn, "Mode"), "Discharging");  // the power state is known
+
+  // A good reading, then one that fails again: the good figures stay.
+  reading(kDischarging, 27500, -11000);
+  reading(kDischarging, platform::kUnknownCapacity, -11000);
+  EXPECT_FLOAT_EQ(rig.live.knownPercent(1).value_or(-1), 55.0f);
+  EXPECT_EQ(rig.live.lastCapacity, 27500u);
+  EXPECT_EQ(rig.text(Page::Information, "Current Capacity"), "27,500");
+  EXPECT_EQ(rig.live.knownRemaining(1), 9000u);
+}
+
+TEST_F(StatusRead, PercentageOnlyBatteryShowsItsPercentAndNoCapacities) {
+  auto& info = rig.driver.battery(1).information;
+  info.capabilities |= platform::kCapCapacityRelative;
+  info.designedCapacity = info.fullChargedCapacity = 100;
+  rig.access.config0(true);
+  reading(kDischarging, 55, static_cast<std::int32_t>(platform::kUnknownRate));
+  EXPECT_FLOAT_EQ(rig.live.knownPercent(1).value_or(-1), 55.0f);
+  for (const char* caption : {"Designed Capacity", "Full Charged Capacity", "Current Capacity",
+                              "Charge Rate", "Capacity Drop"}) {
+    EXPECT_EQ(rig.text(Page::Information, caption), "None") << caption;
+  }
 }
 
 }  // namespace

@@ -131,8 +131,8 @@ TEST_F(CalibrationProcedureTest, RunsFromFullThroughDischargeAndRechargeToComple
   EXPECT_EQ(rig->dialog.code(), dialogs::code::kCalibrationComplete);
 
   // The saved values survive: the "44" file holds 1.
-  const auto calibrations = rig->valueFiles.readval(rig->health.valuePath("44"));
-  EXPECT_EQ(calibrations, std::optional<std::uint32_t>(1u));
+  const FileRead calibrations = rig->valueFiles.readval(rig->health.valuePath("44"));
+  EXPECT_EQ(health::decodeValueFile(calibrations.bytes), std::optional<std::uint32_t>(1u));
 
   const auto lines = logLines();
   ASSERT_EQ(lines.size(), 10u);

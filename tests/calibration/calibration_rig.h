@@ -24,6 +24,7 @@
 #include "fakes/fake_parameters.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_tray.h"
+#include "fakes/temporary_folder.h"
 #include "health/health_store.h"
 #include "health/value_files.h"
 #include "logs/calibration_log.h"
@@ -240,22 +241,10 @@ inline void RigDialogHooks::prepareCalibration() {
 // A fresh data folder per test, removed afterwards.
 class CalibrationTest : public ::testing::Test {
  protected:
-  static std::string makeFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const auto root =
-        std::filesystem::temp_directory_path() /
-        (std::string("voltaro_calibration_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root);
-    return root.string() + "/";
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(folder_, ec);
-  }
   bool exists(const std::string& name) const { return std::filesystem::exists(folder_ + name); }
 
-  std::string folder_ = makeFolder();
+  voltaro::testing::TemporaryFolder temporary_;
+  std::string folder_ = temporary_.folder();
 };
 
 }  // namespace voltaro::calibration::testing

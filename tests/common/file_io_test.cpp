@@ -5,8 +5,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fakes/faulty_file_calls.h"
+#include "fakes/temporary_folder.h"
+
 #ifdef __linux__
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -20,19 +24,39 @@ namespace fs = std::filesystem;
 
 class FileIoTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("voltaro_file_io_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
   std::string path(const std::string& name) const { return (dir_ / name).string(); }
   std::size_t entries() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir_), {}));
   }
-  fs::path dir_;
+  void writeRaw(const std::string& name, const std::string& bytes) const {
+    std::ofstream(path(name), std::ios::binary) << bytes;
+  }
+  std::string readRaw(const std::string& name) const {
+    const auto bytes = readFileBytes(path(name));
+    return bytes ? std::string(bytes->begin(), bytes->end()) : std::string("<unreadable>");
+  }
+  testing::TemporaryFolder temporary_;
+  const fs::path& dir_ = temporary_.path();
+};
+
+// The fault layer, recording the order of the calls that make a save durable.
+class RecordingFileCalls : public fakes::FaultyFileCalls {
+ public:
+  CallResult flush(int handle) override {
+    calls.push_back("flush");
+    if (failFlush) return CallResult{0, std::make_error_code(std::errc::io_error)};
+    return FaultyFileCalls::flush(handle);
+  }
+  CallResult rename(const std::string& from, const std::string& to) override {
+    calls.push_back("rename");
+    return FaultyFileCalls::rename(from, to);
+  }
+  CallResult flushFolder(const std::string& folder) override {
+    calls.push_back("flushFolder");
+    return FaultyFileCalls::flushFolder(folder);
+  }
+  std::vector<std::string> calls;
+  bool failFlush = false;
 };
 
 TEST(ByteWriter, LittleEndianLayout) {
@@ -103,6 +127,24 @@ TEST_F(FileIoTest, FailedWriteKeepsTheOldFileWhole) {
 // A child process rewrites a 51-byte file in a loop, alternating two contents,
 // and is killed at a different moment each round: whatever moment the kill
 // hits, the file holds one content or the other, never a short or mixed one.
+// Neither a pipe nor a huge file holds a read: a pipe is refused at once
+// (no writer needed) and of a 1 GiB file only the bytes asked for are read.
+TEST_F(FileIoTest, PipesAreRefusedAndHugeFilesReadOnlyTheirHead) {
+  ASSERT_EQ(::mkfifo(path("pipe").c_str(), 0600), 0);
+  const FileRead pipe = readFileHead(path("pipe"), 51);
+  EXPECT_TRUE(pipe.unreadable());
+  EXPECT_EQ(pipe.cause, "it is not a regular file");
+  EXPECT_FALSE(appendTextLines(path("pipe"), {"x"}));
+
+  fakes::FaultyFileCalls calls;
+  std::ofstream(path("huge")) << "head";
+  fs::resize_file(path("huge"), std::uintmax_t{1} << 30);
+  const FileRead head = readFileHead(path("huge"), 51);
+  ASSERT_TRUE(head.read());
+  EXPECT_EQ(head.bytes.size(), 51u);
+  EXPECT_EQ(calls.bytesRead, 51u);
+}
+
 TEST_F(FileIoTest, KilledWriterLeavesTheOldOrTheNewFile) {
   const std::string first(51, 'a');
   const std::string second(51, 'b');
@@ -128,6 +170,73 @@ TEST_F(FileIoTest, KilledWriterLeavesTheOldOrTheNewFile) {
   }
 }
 #endif
+
+TEST_F(FileIoTest, ReplaceFlushesTheFileBeforeTheRenameAndTheFolderAfter) {
+  RecordingFileCalls calls;
+  ASSERT_TRUE(replaceFileAtomically(path("a.bin"), std::string_view("new")));
+  EXPECT_EQ(calls.calls, (std::vector<std::string>{"flush", "rename", "flushFolder"}));
+
+  // A flush that fails is a failed save: the old content stays, no temp.
+  calls.failFlush = true;
+  const FileWrite written = replaceFileAtomically(path("a.bin"), std::string_view("newer"));
+  EXPECT_FALSE(written.ok);
+  EXPECT_FALSE(written.cause.empty());
+  EXPECT_EQ(readRaw("a.bin"), "new");
+  EXPECT_EQ(entries(), 1u);
+}
+
+TEST_F(FileIoTest, ReadsTellMissingFromUnreadableAndStopAtTheLimit) {
+  fakes::FaultyFileCalls calls;
+  EXPECT_TRUE(readFileHead(path("none"), 4).missing());
+
+  writeRaw("v", "0123456789");
+  const FileRead head = readFileHead(path("v"), 4);
+  ASSERT_TRUE(head.read());
+  EXPECT_EQ(std::string(head.bytes.begin(), head.bytes.end()), "0123");
+  EXPECT_EQ(calls.bytesRead, 4u);
+
+  calls.makeUnreadable(path("v"));
+  const FileRead denied = readFileHead(path("v"), 4);
+  EXPECT_TRUE(denied.unreadable());
+  EXPECT_EQ(denied.cause, std::make_error_code(std::errc::permission_denied).message());
+  EXPECT_EQ(readFileBytes(path("v")), std::nullopt);
+
+  fs::create_directories(dir_ / "folder");
+  EXPECT_TRUE(readFileHead(path("folder"), 4).unreadable());
+}
+
+TEST_F(FileIoTest, ReadOnlyFolderOrFullDiscFailsTheSaveAndKeepsTheOldFile) {
+  writeRaw("s.ini", "old");
+  fakes::FaultyFileCalls calls;
+  calls.makeReadOnly(dir_.string());
+  FileWrite written = replaceFileAtomically(path("s.ini"), std::string_view("new"));
+  EXPECT_EQ(written.cause, std::error_code(EROFS, std::generic_category()).message());
+  calls.makeWritable(dir_.string());
+
+  calls.limitSpace(2);
+  written = replaceFileAtomically(path("s.ini"), std::string_view("new"));
+  EXPECT_EQ(written.cause, std::make_error_code(std::errc::no_space_on_device).message());
+  EXPECT_EQ(readRaw("s.ini"), "old");
+  EXPECT_EQ(entries(), 1u);
+}
+
+// A disc that fills in the middle of a line: the part written is cut off
+// again, so the file ends on a whole line and the next entry starts clean.
+TEST_F(FileIoTest, AppendsAreWholeLinesOrNothing) {
+  writeRaw("log.txt", "one\r\n");
+  fakes::FaultyFileCalls calls;
+  calls.limitSpace(5);
+  EXPECT_FALSE(appendTextLines(path("log.txt"), {"two and more"}));
+  EXPECT_EQ(readRaw("log.txt"), "one\r\n");
+  calls.unlimitSpace();
+  ASSERT_TRUE(appendTextLines(path("log.txt"), {"three"}));
+  EXPECT_EQ(readRaw("log.txt"), "one\r\nthree\r\n");
+
+  // A line left unfinished by an earlier crash is ended first.
+  writeRaw("cut.txt", "half a li");
+  ASSERT_TRUE(appendTextLines(path("cut.txt"), {"next"}));
+  EXPECT_EQ(readRaw("cut.txt"), "half a li\r\nnext\r\n");
+}
 
 TEST_F(FileIoTest, TextLinesUseCrLfAndReadBothEndings) {
   ASSERT_TRUE(writeTextLines(path("t.txt"), {"one", "", "two"}));

@@ -1,6 +1,7 @@
-// The whole engine on virtual time: a simulated battery, simulated system
-// services and recording fakes of every window port, over a temporary
-// Documents folder. Tests drive it tick by tick.
+// The whole engine on virtual time: the service set's simulated machine
+// (a bare one: no brightness control, no power plans), recording fakes of
+// the sound, the folders and every window port, over a temporary Documents
+// folder. Tests drive it tick by tick.
 #pragma once
 
 #include <filesystem>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine/service_set.h"
 #include "engine/window_port.h"
 #include "fakes/fake_advice.h"
 #include "fakes/fake_audio.h"
@@ -18,6 +20,7 @@
 #include "fakes/fake_file_dialog.h"
 #include "fakes/fake_folders.h"
 #include "fakes/fake_tray.h"
+#include "fakes/temporary_folder.h"
 #include "history/graph_port.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/sim_display.h"
@@ -51,16 +54,11 @@ struct RecordingWindow : engine::WindowPort {
   int priorityRedraws = 0;
 };
 
-// A folder of its own under the system's temporary folder, removed at the end.
-class TemporaryFolder {
- public:
-  TemporaryFolder();
-  ~TemporaryFolder();
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+// The service set's simulated machine made bare (no brightness control, no
+// power plans), with the test's sound and folders.
+std::unique_ptr<engine::ServiceSet> bareSimulatedServices(platform::Runtime& runtime,
+                                                          fakes::FakeAudio& audio,
+                                                          fakes::FakeFolders& folders);
 
 class EngineHarness {
  public:
@@ -79,15 +77,19 @@ class EngineHarness {
   std::string dataFile(const std::string& name) const;
 
   platform::sim::VirtualRuntime runtime;
-  platform::sim::SimBatteryDriver driver;
-  platform::sim::SimPowerEvents powerEvents;
-  platform::sim::SimSystemTimes systemTimes{2};
-  platform::sim::SimDisplay display;
-  platform::sim::SimPower power;
-  platform::sim::SimPowerPlanTool planTool;
-  platform::sim::SimShell shell;
   fakes::FakeAudio audio;
   fakes::FakeFolders folders;
+  std::unique_ptr<engine::ServiceSet> services;
+  platform::sim::SimBatteryDriver& driver;
+  // Another backend (a fake sysfs tree) for the engine, set before create();
+  // nullptr runs on the simulated driver.
+  platform::BatteryDriver* batteryDriver = nullptr;
+  platform::sim::SimPowerEvents& powerEvents;
+  platform::sim::SimSystemTimes& systemTimes;
+  platform::sim::SimDisplay& display;
+  platform::sim::SimPower& power;
+  platform::sim::SimPowerPlanTool& planTool;
+  platform::sim::SimShell& shell;
   fakes::FakeTray tray;
   fakes::FakeStatusLine statusLine;
   fakes::FakeErrorReport errors;

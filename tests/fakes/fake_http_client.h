@@ -19,19 +19,21 @@ class FakeHttpClient : public platform::HttpClient {
   struct Request {
     std::string host;
     std::string path;
+    std::size_t maxBytes = 0;
   };
 
   std::optional<std::string> get(const std::string& host, const std::string& path,
-                                 const std::atomic<bool>& abort) override {
+                                 std::size_t maxBytes, const std::atomic<bool>& abort) override {
     {
       std::lock_guard lock(mutex_);
-      requests_.push_back({host, path});
+      requests_.push_back({host, path, maxBytes});
     }
     started = true;
     if (holdUntilAbort) {
       while (!abort) std::this_thread::sleep_for(std::chrono::milliseconds(1));
       return std::nullopt;
     }
+    if (reply && reply->size() > maxBytes) return reply->substr(0, maxBytes);
     return reply;
   }
 

@@ -23,6 +23,7 @@
 #include "fakes/fake_error_report.h"
 #include "fakes/fake_tray.h"
 #include "fakes/fake_worker_threads.h"
+#include "fakes/temporary_folder.h"
 #include "fastdischarge/fast_discharge.h"
 #include "fastdischarge/fast_discharge_options.h"
 #include "monitor/monitor.h"
@@ -161,22 +162,10 @@ inline void FdDialogHooks::startFastDischarge() {
 
 class FastDischargeTest : public ::testing::Test {
  protected:
-  static std::string makeFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    const auto root =
-        std::filesystem::temp_directory_path() /
-        (std::string("voltaro_fastdischarge_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(root);
-    std::filesystem::create_directories(root);
-    return root.string() + "/";
-  }
-  void TearDown() override {
-    rig.process.shutdown();
-    std::error_code ec;
-    std::filesystem::remove_all(folder_, ec);
-  }
+  void TearDown() override { rig.process.shutdown(); }
 
-  std::string folder_ = makeFolder();
+  voltaro::testing::TemporaryFolder temporary_;
+  std::string folder_ = temporary_.folder();
   FdRig rig{folder_};
 };
 

@@ -186,6 +186,23 @@ TEST_F(FastDischargeRunTest, ARestartRightAfterAStopIsNotEndedByTheOldWorkers) {
   EXPECT_EQ(rig.text("Fast Discharge"), "On");
 }
 
+TEST_F(FastDischargeRunTest, AQuickRestartAndTheExitGiveBackTheLevelFromBeforeTheFirstRun) {
+  rig.settings.FastDischargeBrightness = 1;
+  rig.settings.FastDischargeBrightnessLevel = 70;
+  rig.startWithYes();
+  ASSERT_EQ(rig.display.dcLevel, 70);
+  // Stopped and started again before the end timer gave the 40 % back.
+  rig.process.stopFastDischarge();
+  rig.advance(500);
+  rig.process.startFastDischarge();
+  EXPECT_EQ(rig.display.dcLevel, 70);
+  rig.advance(4000);
+  EXPECT_EQ(rig.display.dcLevel, 70) << "still running";
+  rig.process.shutdown();
+  EXPECT_EQ(rig.display.dcLevel, 40);
+  EXPECT_EQ(rig.display.acLevel, 100);
+}
+
 TEST_F(FastDischargeRunTest, TheExitPathStopsEveryWorker) {
   rig.settings.FastDischargeCpuLoad = 1;
   rig.settings.FastDischargeCpuThreads = 4;

@@ -7,6 +7,7 @@
 #include <future>
 
 #include "fakes/fake_worker_threads.h"
+#include "fakes/temporary_folder.h"
 #include "fastdischarge/load_workers.h"
 
 namespace voltaro::fastdischarge {
@@ -106,9 +107,8 @@ TEST_F(LoadWorkersTest, AWorkerLeavesWhenItsOwnFlagIsCleared) {
 }
 
 TEST_F(LoadWorkersTest, TheDiscWorkerLeavesOnExternalPowerAndRemovesItsFiles) {
-  const auto root = fs::temp_directory_path() / "voltaro_load_workers_disc";
-  fs::remove_all(root);
-  const DiscActivityFiles files(root.string() + "/");
+  const voltaro::testing::TemporaryFolder temporary;
+  const DiscActivityFiles files(temporary.file("disc") + "/");
   ASSERT_TRUE(files.createFolder());
   auto worker = std::async(std::launch::async,
                            [&] { return runDiscWorker(flags, threads, kFiveMinutes, 100, files); });
@@ -121,7 +121,6 @@ TEST_F(LoadWorkersTest, TheDiscWorkerLeavesOnExternalPowerAndRemovesItsFiles) {
   ASSERT_TRUE(endsWithin(worker, 1000ms));
   EXPECT_TRUE(worker.get());
   EXPECT_TRUE(fs::is_empty(files.folder()));
-  fs::remove_all(root);
 }
 
 }  // namespace

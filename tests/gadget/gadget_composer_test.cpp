@@ -64,6 +64,9 @@ TEST(GadgetTextTest, TimeOnlyOnBatteryOrWhileCharging) {
   f.timeText.clear();  // unknown time
   f.showCpuUsage = false;
   EXPECT_EQ(textLines(f).size(), 1u);
+
+  f.levelKnown = false;  // no charge read yet: no "0%"
+  EXPECT_TRUE(textLines(f).empty());
 }
 
 TEST(GadgetComposerTest, OverlayLandsAtEachOffsetOpaque) {

@@ -1,6 +1,7 @@
 #include "health/health_commands.h"
 
 #include "common/file_io.h"
+#include "fakes/faulty_file_calls.h"
 #include "health_fixture.h"
 
 namespace voltaro::health::testing {
@@ -108,6 +109,35 @@ TEST_F(HealthCommandsTest, SaveProposesBattery1AndIsAllowedDuringACalibration) {
 TEST_F(HealthCommandsTest, ExportThatCannotBeWrittenIsReported) {
   EXPECT_FALSE(commands.exporthealth(dataFolder + "no/such/folder/x.bin"));
   EXPECT_EQ(errors.messages.size(), 1u);
+}
+
+// An import file that cannot be read adopts nothing and says why; one that
+// reads is adopted and shown even when the folder cannot take the values,
+// each value file's fault reported once; an export to a full disc says why.
+TEST_F(HealthCommandsTest, ImportAndExportThroughFileFaults) {
+  ASSERT_TRUE(replaceFileAtomically(exportPath(),
+                                    encodeHealthExport({2, kToday - 10, 1234, 250, 300, 48000})));
+  setCapacities(50000, 45000);
+  fakes::FaultyFileCalls calls;
+  calls.makeUnreadable(exportPath());
+  EXPECT_FALSE(commands.importhealth(exportPath()));
+  EXPECT_EQ(record, HealthRecord{});
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_NE(errors.messages[0].find("Permission denied"), std::string::npos);
+
+  calls.makeReadable(exportPath());
+  calls.makeReadOnly(dataFolder);
+  ASSERT_TRUE(commands.importhealth(exportPath()));
+  ASSERT_TRUE(commands.importhealth(exportPath()));
+  EXPECT_EQ(record.fullDischargeCycles, 1234u);
+  EXPECT_EQ(text(Page::Calibrate, "Full Discharge Cycles"), "12");
+  EXPECT_EQ(errors.messages.size(), 1u + 6u);
+
+  calls.makeWritable(dataFolder);
+  calls.limitSpace(10);
+  EXPECT_FALSE(commands.exporthealth(dataFolder + "copy.bin"));
+  EXPECT_NE(errors.messages.back().find("No space left on device"), std::string::npos);
+  EXPECT_FALSE(fileExists(dataFolder + "copy.bin"));
 }
 
 TEST_F(HealthCommandsTest, LoadAndResetAreRefusedWhileACalibrationOrFastDischargeRuns) {

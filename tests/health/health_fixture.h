@@ -14,6 +14,7 @@
 #include "fakes/fake_audio.h"
 #include "fakes/fake_error_report.h"
 #include "fakes/fake_file_dialog.h"
+#include "fakes/temporary_folder.h"
 #include "health/battery_advice.h"
 #include "health/health_commands.h"
 #include "health/health_store.h"
@@ -24,14 +25,11 @@ namespace voltaro::health::testing {
 // Disc value files that remember every save in order.
 class RecordingValueFiles : public ValueFiles {
  public:
-  bool exists(const std::string& path) override { return disc.exists(path); }
-  bool sve(const std::string& path, std::uint32_t value) override {
+  FileWrite sve(const std::string& path, std::uint32_t value) override {
     saves.emplace_back(path, value);
     return disc.sve(path, value);
   }
-  std::optional<std::uint32_t> readval(const std::string& path) override {
-    return disc.readval(path);
-  }
+  FileRead readval(const std::string& path) override { return disc.readval(path); }
 
   DiskValueFiles disc;
   std::vector<std::pair<std::string, std::uint32_t>> saves;
@@ -70,17 +68,11 @@ inline constexpr const char* kKey = "ABCD051";
 class HealthTest : public ::testing::Test {
  protected:
   HealthTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::temp_directory_path() /
-              ("voltaro_health_" + std::string(info->test_suite_name()) + "_" + info->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-    dataFolder = folder_.string() + "/";
+    dataFolder = temporary_.folder();
     slots.batteryCount = 1;
     slots.slot(1).batteryPresent = true;
     batteryInfo.batteryKey = kKey;
   }
-  ~HealthTest() override { std::filesystem::remove_all(folder_); }
 
   void setCapacities(std::uint32_t designed, std::uint32_t full) {
     batteryInfo.information.designedCapacity = designed;
@@ -100,7 +92,8 @@ class HealthTest : public ::testing::Test {
     return texts.get(page, caption);
   }
 
-  std::filesystem::path folder_;
+  voltaro::testing::TemporaryFolder temporary_;
+  const std::filesystem::path& folder_ = temporary_.path();
   std::string dataFolder;
   HealthRecord record;
   battery::BatteryInfo batteryInfo;

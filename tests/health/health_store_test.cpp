@@ -1,6 +1,7 @@
 #include "health/health_store.h"
 
 #include "common/file_io.h"
+#include "fakes/faulty_file_calls.h"
 #include "health_fixture.h"
 
 namespace voltaro::health::testing {
@@ -144,18 +145,46 @@ TEST_F(HealthStoreTest, UnreadableValueFilesAreReportedAndChangeNothing) {
   EXPECT_NE(errors.messages[0].find(path("44")), std::string::npos);
   EXPECT_EQ(record.calibrations, 7u);
   EXPECT_EQ(fileBytes(path("44")), (std::vector<std::uint8_t>{0x05, 0x00}));
-  EXPECT_EQ(text(Page::Calibrate, "Battery Calibrations"), "7");
+  // Nothing was read from it in this run: the figure is unknown.
+  EXPECT_EQ(text(Page::Calibrate, "Battery Calibrations"), "None");
 }
 
-TEST_F(HealthStoreTest, FailedWriteIsReportedAndTheValueStaysInMemory) {
-  // A folder where the value file should be makes every save of it fail.
-  std::filesystem::create_directories(path(""));
+// An empty "33" holds no day: "None" instead of days since 1899, and no
+// advice from a day 0; a completed calibration may write over it.
+TEST_F(HealthStoreTest, AnEmptyCalibrationDayShowsNoneUntilACalibrationReplacesIt) {
+  writeBytes(path("33"), {});
+  setCapacities(50000, 50000);
+  store.loadhealth(false);
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_NE(errors.messages[0].find("holds 0 bytes"), std::string::npos);
+  EXPECT_EQ(text(Page::Calibrate, "Latest Calibration"), "None");
+  EXPECT_EQ(text(Page::LeftColumn, "Days"), "None");
+  EXPECT_EQ(record.latestCalibration, kToday);
+  store.loadhealth(false);
+  EXPECT_EQ(fileBytes(path("33")), std::vector<std::uint8_t>{});
+
+  store.recordCalibration();
+  EXPECT_EQ(fileBytes(path("33")), encodeValueFile(kToday));
+  EXPECT_EQ(text(Page::Calibrate, "Latest Calibration"), "0");
+  EXPECT_EQ(errors.messages.size(), 1u);
+}
+
+// A lasting write fault is reported once, even though the file still reads
+// well at every reload in between.
+TEST_F(HealthStoreTest, FailedWriteIsReportedOnceAndTheValueStaysInMemory) {
+  writeBytes(path(""), encodeValueFile(40000));
+  writeBytes(path("33"), encodeValueFile(kToday));
+  fakes::FaultyFileCalls calls;
+  calls.makeReadOnly(dataFolder);
   setCapacities(50000, 45000);
   store.loadhealth(false);
+  store.loadhealth(false);
 
-  EXPECT_EQ(errors.messages.size(), 2u);
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_NE(errors.messages[0].find("Read-only file system"), std::string::npos);
   EXPECT_EQ(record.maximumCapacity, 50000u);
   EXPECT_EQ(text(Page::Calibrate, "Maximum Capacity"), "50,000");
+  EXPECT_EQ(fileBytes(path("")), encodeValueFile(40000));
 }
 
 TEST_F(HealthStoreTest, NothingIsTouchedBeforeTheKeyIsKnown) {

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "fakes/temporary_folder.h"
+
 namespace voltaro::tools {
 namespace {
 
@@ -19,16 +21,6 @@ bool isChargeLine(QRgb pixel) {
 
 class GraphCommandTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // ctest runs the cases of this suite at the same time: one folder each.
-    folder = fs::temp_directory_path() /
-             (std::string("voltaro_graph_command_test_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
-
   int run(std::vector<std::string> args) {
     out.str("");
     err.str("");
@@ -42,7 +34,8 @@ class GraphCommandTest : public ::testing::Test {
     return path.string();
   }
 
-  fs::path folder;
+  testing::TemporaryFolder temporary;
+  const fs::path& folder = temporary.path();
   std::ostringstream out;
   std::ostringstream err;
 };

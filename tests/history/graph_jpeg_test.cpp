@@ -9,6 +9,7 @@
 
 #include <jpeglib.h>
 
+#include "fakes/temporary_folder.h"
 #include "history/graph_background.h"
 #include "history/graph_screenshot.h"
 
@@ -124,16 +125,9 @@ TEST(GraphJpeg, LibraryErrorsReturnInsteadOfEndingTheProgram) {
 class ScreenshotTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // ctest runs the cases of this suite at the same time: one folder each.
-    folder = fs::temp_directory_path() /
-             (std::string("voltaro_screenshot_test_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(folder);
-    fs::create_directories(folder);
     surface = makeGraphBackground();
     paintAxes(surface, 16, 96);
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   std::vector<std::uint8_t> read(const std::string& name) {
     std::ifstream in(folder / name, std::ios::binary);
@@ -148,7 +142,8 @@ class ScreenshotTest : public ::testing::Test {
     return bright;
   }
 
-  fs::path folder;
+  testing::TemporaryFolder temporary;
+  const fs::path& folder = temporary.path();
   QImage surface;
 };
 

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <set>
 
+#include "fakes/temporary_folder.h"
+
 namespace voltaro::history {
 namespace {
 
@@ -13,17 +15,10 @@ namespace fs = std::filesystem;
 
 class ScreenshotNameTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = fs::temp_directory_path() /
-             ("voltaro_shots_" +
-              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-  }
-  void TearDown() override { fs::remove_all(folder); }
   void touch(const std::string& name) { std::ofstream(folder / name) << "x"; }
 
-  fs::path folder;
+  testing::TemporaryFolder temporary;
+  const fs::path& folder = temporary.path();
 };
 
 TEST_F(ScreenshotNameTest, TakesTheSmallestFreeNumber) {

@@ -7,6 +7,8 @@
 #include "common/file_io.h"
 #include "fakes/fake_error_report.h"
 #include "fakes/fake_shell.h"
+#include "fakes/faulty_file_calls.h"
+#include "fakes/temporary_folder.h"
 #include "logs/calibration_log.h"
 #include "logs/discharge_log.h"
 #include "logs/log_stamp.h"
@@ -44,15 +46,10 @@ TEST(LogStamp, RegionalShortDatePatterns) {
 class LogsTest : public ::testing::Test {
  protected:
   LogsTest() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = fs::temp_directory_path() / ("voltaro_logs_" + std::string(info->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    dataFolder = folder_.string() + "/";
+    dataFolder = temporary_.folder();
     texts.set(Page::Information, "Manufacturer", "Keldwick");
     texts.set(Page::Information, "Device Name", "KB-45");
   }
-  ~LogsTest() override { fs::remove_all(folder_); }
 
   std::string file(const char* name) const { return dataFolder + name; }
   // The raw text, so that the CR LF line ends are checked too.
@@ -67,7 +64,7 @@ class LogsTest : public ::testing::Test {
   }
   void seconds(std::uint64_t count) { runtime.advance(count * 1000); }
 
-  fs::path folder_;
+  voltaro::testing::TemporaryFolder temporary_;
   std::string dataFolder;
   battery::SlotTable slots;
   battery::LiveStatus live;
@@ -217,10 +214,37 @@ TEST_F(LogsTest, CalibrationLogRecordsEachEventUnderOneHeader) {
             " \r\n");
 }
 
-TEST_F(LogsTest, CalibrationLogThatCannotBeWrittenIsReported) {
-  fs::create_directories(file("calibrationlog.txt"));
+// A disc that fills up while the log runs: no part of an entry stays behind,
+// the fault is reported once, and the log goes on by itself once there is
+// room again, with the time since the last entry that was written.
+TEST_F(LogsTest, AFullDiscLeavesWholeEntriesAndTheLogResumesByItself) {
+  onBattery(90.0f);
+  discharge.step();
+  const std::string before = raw("voltarolog.txt");
+  fakes::FaultyFileCalls calls;
+  calls.limitSpace(10);  // less than one entry
+  for (float percent : {89.0f, 88.0f}) {
+    seconds(5);
+    onBattery(percent);
+    discharge.step();
+  }
+  EXPECT_EQ(raw("voltarolog.txt"), before);
+  ASSERT_EQ(errors.messages.size(), 1u);
+  EXPECT_NE(errors.messages[0].find("No space left on device"), std::string::npos);
+
+  calls.unlimitSpace();
+  seconds(5);
+  discharge.step();
+  EXPECT_EQ(raw("voltarolog.txt"), before + "1/1/2026\t8:00:15\t88.0 %     15 sec\r\n");
+}
+
+TEST_F(LogsTest, CalibrationLogThatCannotBeWrittenIsReportedOnce) {
+  fakes::FaultyFileCalls calls;
+  calls.makeReadOnly(dataFolder);
   EXPECT_FALSE(calibration.write(CalibrationLogEvent::Started));
+  EXPECT_FALSE(calibration.write(CalibrationLogEvent::Stopped));
   EXPECT_EQ(errors.messages.size(), 1u);
+  EXPECT_FALSE(fileExists(file("calibrationlog.txt")));
 }
 
 TEST_F(LogsTest, ViewersOpenTheLogThatExists) {

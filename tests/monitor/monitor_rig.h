@@ -8,7 +8,7 @@
 #include "fakes/fake_error_report.h"
 #include "fakes/fake_monitor_hooks.h"
 #include "fakes/fake_tray.h"
-#include "monitor/assembly/monitor_assembly.h"
+#include "monitor_parts.h"
 #include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/sim_power_events.h"
 #include "platform/sim/sim_system_times.h"
@@ -50,7 +50,7 @@ struct MonitorRig {
   fakes::FakeTray tray;
   fakes::FakeStatusLine status;
   fakes::FakeMonitorHooks hooks;
-  MonitorAssembly sys{AssemblyPorts{runtime, driver, power, times, audio, tray, status, hooks}};
+  MonitorParts sys{AssemblyPorts{runtime, driver, power, times, audio, tray, status, hooks}};
   Monitor& monitor = sys.monitor;
 };
 

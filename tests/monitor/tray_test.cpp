@@ -37,9 +37,16 @@ TEST(TrayHint, OnBatteryTexts) {
             "Battery 2 selected, discharging\r\nCapacity:    42 %\r\nRemaining: 1 hr 5 min");
   in.batteryCount = 1;
   in.slot = 1;
-  in.remainingSeconds = 0;
+  in.remainingSeconds = 59;
   EXPECT_EQ(trayHint(in),
             "Running on Battery, discharging\r\nCapacity:      42 %\r\nRemaining:  0 min");
+  // What was never measured reads "None", as on the main window.
+  in.percent.reset();
+  in.remainingSeconds.reset();
+  EXPECT_EQ(trayHint(in),
+            "Running on Battery, discharging\r\nCapacity:      None\r\nRemaining:  None");
+  in.onPower = true;
+  EXPECT_EQ(trayHint(in), "Running on AC Power, not charging\r\nBattery capacity:   None");
 }
 
 TEST(TrayHint, FastDischargeThenCalibrationAppended) {

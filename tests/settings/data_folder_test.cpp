@@ -6,6 +6,7 @@
 
 #include "fakes/fake_error_box.h"
 #include "fakes/fake_folders.h"
+#include "fakes/faulty_file_calls.h"
 #include "settings_test_folder.h"
 
 namespace voltaro::settings {
@@ -51,6 +52,31 @@ TEST_F(DataFolderTest, UnwritableDocumentsFolderFallsBackToTheSharedBase) {
   EXPECT_EQ(start.dataFolder, root_.string() + "/shared/Keldwick/Voltaro/");
   EXPECT_TRUE(fs::is_directory(start.dataFolder));
   EXPECT_EQ(folders.normalised.size(), 2u);
+}
+
+// The folder holds the user's settings and health record: a read-only or
+// full disc keeps it, with the cause, instead of a fresh start elsewhere.
+TEST_F(DataFolderTest, ReadOnlyOrFullDocumentsFolderIsKeptWithItsFault) {
+  folders.documents = root_.string() + "/docs";
+  folders.shared = root_.string() + "/shared";
+  const std::string kept = root_.string() + "/docs/Keldwick/Voltaro/";
+  fs::create_directories(kept);
+  fakes::FaultyFileCalls calls;
+  calls.makeReadOnly(kept);
+  DataFolderStart start = startDataFolder(folders, box);
+  ASSERT_TRUE(start.ok());
+  EXPECT_EQ(start.dataFolder, kept);
+  EXPECT_FALSE(start.usedFallback);
+  EXPECT_EQ(start.writeFault, std::error_code(EROFS, std::generic_category()).message());
+
+  calls.makeWritable(kept);
+  calls.limitSpace(0);
+  start = startDataFolder(folders, box);
+  EXPECT_EQ(start.dataFolder, kept);
+  EXPECT_EQ(start.writeFault, std::make_error_code(std::errc::no_space_on_device).message());
+  EXPECT_FALSE(fs::exists(root_ / "shared"));
+  EXPECT_TRUE(box.shown.empty());
+  EXPECT_NE(dataFolderFaultText(kept, start.writeFault).find(kept), std::string::npos);
 }
 
 TEST_F(DataFolderTest, NoDocumentsFolderIsError1) {

@@ -3,16 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_error_report.h"
+#include "fakes/faulty_file_calls.h"
 #include "settings_test_folder.h"
 
 #ifdef __linux__
 #include <sys/resource.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 #include <csignal>
-#include <cstring>
 #endif
 
 namespace voltaro::settings {
@@ -178,41 +176,82 @@ TEST_F(SettingsStoreTest, FullDiscKeepsThePreviousSettingsWhole) {
   EXPECT_EQ(errors.messages.size(), 1u);
 }
 
-// A socket where the file should be cannot be opened, even by root.
-void bindSocketAt(const std::string& path) {
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(path.size(), sizeof address.sun_path);
-  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-  ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-  ::close(fd);
-}
-
-TEST_F(SettingsStoreTest, UnreadableFilesAreReportedAndChangeNothingHeld) {
-  AppSettings held;
-  held.WarningLevel = 42;
-  held.LaunchProgramPath = "/usr/bin/held";
-  const AppSettings before = held;
-  auto st = store();
-
-  bindSocketAt(folder() + "voltaro.ini");
-  EXPECT_FALSE(st.loadSettings(held));
-  EXPECT_EQ(held, before);
-  ASSERT_EQ(errors.messages.size(), 1u);
-  EXPECT_NE(errors.messages[0].find("voltaro.ini"), std::string::npos);
-
-  // A readable record with an unreadable launch file is not adopted either.
-  std::filesystem::remove(root_ / "voltaro.ini");
+// Of a 1 GiB settings file only the record is read, and a pipe in its place
+// is refused at once instead of holding the start.
+TEST_F(SettingsStoreTest, HugeOrPipeSettingsFileReadsOnlyTheRecord) {
   writeRaw("voltaro.ini", changedBytes());
-  bindSocketAt(folder() + "launch.txt");
-  EXPECT_FALSE(st.loadSettings(held));
-  EXPECT_EQ(held, before);
-  ASSERT_EQ(errors.messages.size(), 2u);
-  EXPECT_NE(errors.messages[1].find("launch.txt"), std::string::npos);
+  std::filesystem::resize_file(root_ / "voltaro.ini", std::uintmax_t{1} << 30);
+  fakes::FaultyFileCalls calls;
+  AppSettings s;
+  auto st = store();
+  ASSERT_TRUE(st.loadSettings(s));
+  EXPECT_EQ(s.WarningLevel, 50);
+  EXPECT_EQ(calls.bytesRead, 51u);
+
+  std::filesystem::remove(root_ / "voltaro.ini");
+  ASSERT_EQ(::mkfifo((folder() + "voltaro.ini").c_str(), 0600), 0);
+  EXPECT_FALSE(st.loadSettings(s));
+  EXPECT_EQ(st.settingsFileState(), ReadState::Unreadable);
+  EXPECT_EQ(s.WarningLevel, 30);
 }
 #endif
+
+// A read-only folder, then a full disc: each file is reported once per
+// lasting fault, again only after a save of it worked and failed anew.
+TEST_F(SettingsStoreTest, LastingWriteFaultsAreReportedOncePerFile) {
+  writeRaw("battery.ini", std::vector<std::uint8_t>{1, 0, 0, 0, 2, 0, 0, 0});
+  fakes::FaultyFileCalls calls;
+  calls.makeReadOnly(folder());
+  AppSettings s;
+  auto st = store();
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    EXPECT_FALSE(st.saveSettings(s));
+    EXPECT_FALSE(st.saveChargeRate(s));
+    EXPECT_FALSE(st.writeGadgetPosition({5, 6}));
+  }
+  ASSERT_EQ(errors.messages.size(), 3u);
+  EXPECT_NE(errors.messages[0].find("Read-only file system"), std::string::npos);
+  EXPECT_EQ(readRaw("battery.ini"), (std::vector<std::uint8_t>{1, 0, 0, 0, 2, 0, 0, 0}));
+  EXPECT_FALSE(exists("voltaro.ini"));
+
+  calls.makeWritable(folder());
+  EXPECT_TRUE(st.saveSettings(s));
+  EXPECT_TRUE(st.writeGadgetPosition({5, 6}));
+  EXPECT_EQ(readRaw("voltaro.ini"), kFreshBytes);
+  calls.limitSpace(20);  // the record needs 51 bytes
+  EXPECT_FALSE(st.saveSettings(s));
+  EXPECT_FALSE(st.saveSettings(s));
+  ASSERT_EQ(errors.messages.size(), 4u);
+  EXPECT_NE(errors.messages[3].find("No space left on device"), std::string::npos);
+  EXPECT_EQ(readRaw("voltaro.ini"), kFreshBytes);
+}
+
+// A newly measured rate or gadget place replaces a stored one only once that
+// could be read.
+TEST_F(SettingsStoreTest, UnreadableRateAndPositionAreWrittenOnceTheyReadAgain) {
+  writeRaw("ar.bin", std::vector<std::uint8_t>{1, 2, 3, 4});
+  writeRaw("battery.ini", std::vector<std::uint8_t>{9, 0, 0, 0, 9, 0, 0, 0});
+  fakes::FaultyFileCalls calls;
+  calls.makeUnreadable(folder() + "ar.bin");
+  calls.makeUnreadable(folder() + "battery.ini");
+  AppSettings s;
+  auto st = store();
+  EXPECT_FALSE(st.loadChargeRate(s));
+  EXPECT_EQ(s.LearnedChargeRate, 500000u);
+  EXPECT_EQ(st.readGadgetPosition(), std::nullopt);
+  s.LearnedChargeRate = 7;
+  EXPECT_FALSE(st.saveChargeRate(s));
+  EXPECT_FALSE(st.writeGadgetPosition({1, 1}));
+  EXPECT_EQ(errors.messages.size(), 2u);
+
+  calls.makeReadable(folder() + "ar.bin");
+  calls.makeReadable(folder() + "battery.ini");
+  EXPECT_EQ(readRaw("ar.bin"), (std::vector<std::uint8_t>{1, 2, 3, 4}));
+  EXPECT_TRUE(st.saveChargeRate(s));
+  EXPECT_TRUE(st.writeGadgetPosition({1, 1}));
+  EXPECT_EQ(readRaw("ar.bin"), (std::vector<std::uint8_t>{7, 0, 0, 0}));
+  EXPECT_EQ(readRaw("battery.ini"), (std::vector<std::uint8_t>{1, 0, 0, 0, 1, 0, 0, 0}));
+}
 
 TEST_F(SettingsStoreTest, ChargeRateFile) {
   AppSettings s;

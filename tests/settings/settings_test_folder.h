@@ -9,22 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "fakes/temporary_folder.h"
+
 namespace voltaro::settings::testing {
 
 class TestFolder : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    root_ = std::filesystem::temp_directory_path() /
-            (std::string("voltaro_settings_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(root_);
-    std::filesystem::create_directories(root_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(root_, ec);
-  }
-
   // The data folder path, ending in '/'.
   std::string folder() const { return root_.string() + "/"; }
 
@@ -43,7 +33,8 @@ class TestFolder : public ::testing::Test {
   }
   bool exists(const std::string& name) const { return std::filesystem::exists(root_ / name); }
 
-  std::filesystem::path root_;
+  voltaro::testing::TemporaryFolder temporary_;
+  const std::filesystem::path& root_ = temporary_.path();
 };
 
 }  // namespace voltaro::settings::testing

@@ -1,17 +1,26 @@
-// The Qt windows and services of src/ui: the confirmation dialog's answers
-// and layout, the single-instance guard, the autostart entry, the tray hint,
-// the tray menu drawn from its model and the file-dialog filters.
+// The Qt windows and services of src/ui: the confirmation dialog's answers,
+// layout and plain texts, the single-instance guard and its private folder,
+// the autostart entry, the tray hint, the tray menu drawn from its model, the
+// error report and the file-dialog filters.
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLocalServer>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 #include <memory>
 
 #include "frontend/tray_menu/menu_dump.h"
@@ -100,6 +109,19 @@ TEST_F(ConfirmationTest, SpaceAndTabAnswerNothing) {
   EXPECT_EQ(answers, "Y");
 }
 
+TEST_F(ConfirmationTest, AMarkupReplyIsShownAsPlainText) {
+  const std::string line = "Do you want to download v9.3 <h1 style='color:red'>Now</h1>?";
+  window.showConfirmation({"Confirmation", "A new version is available!", line, ""},
+                          view::ConfirmationMode::YesNo);
+  bool found = false;
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (label->text().isEmpty()) continue;  // the dialog's picture
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+    found = found || label->text().toStdString() == line;
+  }
+  EXPECT_TRUE(found);
+}
+
 TEST_F(ConfirmationTest, NarrowAndWideTextsGiveTheLimitWidthsAndButtonPlaces) {
   window.showConfirmation({"Title", "", "", ""}, view::ConfirmationMode::YesNo);
   EXPECT_EQ(window.width(), 300);
@@ -143,8 +165,24 @@ QString uniqueTitle() {
          QString::number(reinterpret_cast<quintptr>(&uniqueTitle) & 0xFFFF);
 }
 
-TEST(SingleInstanceTest, ASecondCopyAsksTheFirstToComeForwardAndEnds) {
+// A private runtime folder of the test's own, as the system makes one.
+class SingleInstanceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(runtime.isValid());
+    QFile::setPermissions(runtime.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+  }
+  void TearDown() override { qputenv("XDG_RUNTIME_DIR", saved); }
+  QTemporaryDir runtime;
+  QByteArray saved;
+};
+
+TEST_F(SingleInstanceTest, ASecondCopyAsksTheFirstToComeForwardAndEnds) {
   const QString title = uniqueTitle();
+  EXPECT_EQ(SingleInstance::socketPath(title), runtime.path() + "/" + title);
   SingleInstance first(title);
   ASSERT_TRUE(first.acquire());
   QSignalSpy forward(&first, &SingleInstance::activationRequested);
@@ -154,18 +192,87 @@ TEST(SingleInstanceTest, ASecondCopyAsksTheFirstToComeForwardAndEnds) {
   EXPECT_EQ(forward.count(), 1);
 }
 
-TEST(SingleInstanceTest, AStaleSocketFromACrashedCopyIsTakenOver) {
+TEST_F(SingleInstanceTest, AStaleSocketFromACrashedCopyIsTakenOver) {
   const QString title = uniqueTitle() + "-stale";
   // A file where the socket would be, with nobody listening on it.
-  const QString path = QDir::tempPath() + "/" + SingleInstance::socketName(title);
   {
-    QFile stale(path);
+    QFile stale(SingleInstance::socketPath(title));
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
   }
   SingleInstance copy(title);
   EXPECT_TRUE(copy.acquire());
   SingleInstance another(title);
   EXPECT_FALSE(another.acquire()) << "the new copy now answers";
+}
+
+TEST_F(SingleInstanceTest, ASquatterOnASharedNameIsNeverAsked) {
+  const QString title = uniqueTitle() + "-squat";
+  // Anyone may listen on a name in the shared temporary folder.
+  QLocalServer squatter;
+  squatter.setSocketOptions(QLocalServer::WorldAccessOption);
+  ASSERT_TRUE(squatter.listen(QDir::tempPath() + "/" + title + "-" + qEnvironmentVariable("USER")));
+  SingleInstance copy(title);
+  EXPECT_TRUE(copy.acquire());
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(squatter.hasPendingConnections());
+}
+
+TEST_F(SingleInstanceTest, OnlyAPrivateFolderOfThisUserHoldsTheSocket) {
+  const QString title = uniqueTitle() + "-folders";
+  // A runtime folder that others may enter is not used; the own folder is.
+  QFile::setPermissions(runtime.path(), QFile::permissions(runtime.path()) |
+                                            QFileDevice::ReadOther | QFileDevice::ExeOther);
+  EXPECT_FALSE(isPrivateFolder(runtime.path()));
+  const QString own = QDir::tempPath() + "/" + title + "-" + QString::number(getuid());
+  EXPECT_EQ(SingleInstance::socketPath(title), own + "/" + title);
+  EXPECT_TRUE(isPrivateFolder(own));
+  // Without any runtime folder the same.
+  qunsetenv("XDG_RUNTIME_DIR");
+  EXPECT_EQ(SingleInstance::socketPath(title), own + "/" + title);
+  // A link in its place is not a private folder, whoever made it.
+  QDir().rmdir(own);
+  ASSERT_TRUE(QFile::link(runtime.path(), own));
+  EXPECT_EQ(SingleInstance::socketPath(title), QString());
+  QFile::remove(own);
+}
+
+TEST_F(SingleInstanceTest, ThePeerCheckTellsThisUserFromAnother) {
+  int pair[2];
+  ASSERT_EQ(socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+  EXPECT_TRUE(peerIsThisUser(pair[0]));
+  ::close(pair[0]);
+  ::close(pair[1]);
+  if (geteuid() != 0) GTEST_SKIP() << "another user's process needs root to make";
+  // A socket that anyone may reach, and a process of another user calling.
+  QTemporaryDir open;
+  ASSERT_EQ(::chmod(QFile::encodeName(open.path()).constData(), 0755), 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray path = QFile::encodeName(open.path() + "/socket");
+  ASSERT_LT(static_cast<std::size_t>(path.size()), sizeof address.sun_path);
+  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(::chmod(path.constData(), 0777), 0);
+  ASSERT_EQ(::listen(listener, 1), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (setgid(65534) != 0 || setuid(65534) != 0) _exit(1);
+    const int caller = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::connect(caller, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) _exit(1);
+    char byte = 0;
+    (void)!::read(caller, &byte, 1);  // until the other side closes
+    _exit(0);
+  }
+  const int accepted = ::accept(listener, nullptr, nullptr);
+  ASSERT_GE(accepted, 0);
+  EXPECT_FALSE(peerIsThisUser(accepted));
+  ::close(accepted);
+  ::close(listener);
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_EQ(status, 0);
 }
 
 TEST(AutostartEntryTest, OnWritesTheDesktopFileAndOffRemovesIt) {
@@ -271,6 +378,36 @@ TEST(QtTrayMenuTest, AClickReachesTheHandlerAfterTheMenuAndKeepsTheModelsMarks) 
   EXPECT_EQ(chosen, (std::vector<int>{frontend::tray_menu::ItemId{C::SizeItem, 0}.code(),
                                       frontend::tray_menu::ItemId{C::AlwaysOnTop}.code()}));
   EXPECT_EQ(opened, 1);
+}
+
+// A report returns at once and shows nothing inside the caller (a tick holds
+// the busy flag there); the box comes from the event loop, is not modal, and
+// later reports join it until it is closed.
+TEST(QtErrorReportTest, ReportsShowInOneBoxThatNobodyMustAnswer) {
+  QtErrorReport errors;
+  errors.report("first");
+  EXPECT_EQ(errors.box(), nullptr);
+  QCoreApplication::processEvents();
+  QMessageBox* box = errors.box();
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_FALSE(box->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+  errors.report("second");
+  QCoreApplication::processEvents();
+  EXPECT_EQ(errors.box(), box);
+  EXPECT_EQ(box->text(), "first\n\nsecond");
+
+  box->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(errors.box(), nullptr);
+  errors.report("third");
+  QCoreApplication::processEvents();
+  ASSERT_NE(errors.box(), nullptr);
+  EXPECT_EQ(errors.box()->text(), "third");
+  errors.box()->close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST(QtFileDialogsTest, FilterPairsBecomeQtFilters) {

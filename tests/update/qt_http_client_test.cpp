@@ -62,9 +62,11 @@ class TinyServer {
 // Runs the request on a worker thread, as the update check does, while this
 // thread serves.
 std::optional<std::string> fetch(const std::string& host, const std::string& path,
-                                 std::atomic<bool>& abort, int abortAfterRounds = -1) {
+                                 std::atomic<bool>& abort, int abortAfterRounds = -1,
+                                 std::size_t maxBytes = 64 * 1024) {
   QtHttpClient client(std::chrono::seconds(5));
-  auto result = std::async(std::launch::async, [&] { return client.get(host, path, abort); });
+  auto result =
+      std::async(std::launch::async, [&] { return client.get(host, path, maxBytes, abort); });
   for (int round = 0; result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready;
        ++round) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -85,6 +87,15 @@ TEST(QtHttpClient, ReturnsTheBodyUnchangedWhateverTheStatus) {
   TinyServer missing;
   missing.response = "HTTP/1.0 404 Not Found\r\n\r\n<html>gone</html>";
   EXPECT_EQ(fetch(missing.host(), "/vtversion.txt", abort), "<html>gone</html>");
+}
+
+TEST(QtHttpClient, AHugeReplyIsReadOnlyUpToTheBound) {
+  TinyServer server;
+  std::atomic<bool> abort{false};
+  const QByteArray body(64 * 1024 * 1024, 'x');
+  server.response = "HTTP/1.0 200 OK\r\nContent-Length: 67108864\r\n\r\n" + body;
+  EXPECT_EQ(fetch(server.host(), "/vtversion.txt", abort, -1, 65536), std::string(65536, 'x'));
+  EXPECT_FALSE(abort);
 }
 
 TEST(QtHttpClient, AnEmptyBodyARefusedConnectionOrAnAbortFails) {

@@ -125,6 +125,18 @@ TEST_F(UpdateCheckTest, AnUnexpectedReplyLeavesCheckingShown) {
   EXPECT_THAT(confirmation.shown, IsEmpty());
 }
 
+TEST_F(UpdateCheckTest, OnlyTheFirstLineOfABoundedReplyIsUsed) {
+  checkWithReply("v9.3 <h1 style='color:red'>Now</h1>\r\n<img src='/tmp/x.png'>\n" +
+                 std::string(1 << 20, 'x'));
+  EXPECT_EQ(http.requests().at(0).maxBytes, kReplyLimit);
+  EXPECT_EQ(kReplyLimit, 65536u);
+  ASSERT_EQ(confirmation.shown.size(), 1u);
+  EXPECT_EQ(confirmation.last().texts.line1,
+            "Do you want to download v9.3 <h1 style='color:red'>Now</h1>?");
+  EXPECT_EQ(firstLine("v9.3"), "v9.3");
+  EXPECT_EQ(firstLine("\nv9.3"), "");
+}
+
 TEST_F(UpdateCheckTest, AFailedOrEmptyReplyIsAConnectionError) {
   checkWithReply(std::nullopt);
   EXPECT_EQ(label(), "Connection error!");

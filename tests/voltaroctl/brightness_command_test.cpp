@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "fakes/temporary_folder.h"
 #include "platform/sim/sim_display.h"
 
 namespace voltaro::tools {
@@ -70,8 +71,8 @@ TEST(BrightnessCommand, FailedSetIsReportedNotShownAsDone) {
 }
 
 TEST(BrightnessCommand, WritesAWritableBacklightFileInRawSteps) {
-  const fs::path root = fs::temp_directory_path() / "voltaroctl_backlight_test";
-  fs::remove_all(root);
+  const testing::TemporaryFolder temporary;
+  const fs::path& root = temporary.path();
   fs::create_directories(root / "panel");
   std::ofstream(root / "panel" / "type") << "raw\n";
   std::ofstream(root / "panel" / "max_brightness") << "1000\n";
@@ -82,7 +83,6 @@ TEST(BrightnessCommand, WritesAWritableBacklightFileInRawSteps) {
   int raw = 0;
   written >> raw;
   EXPECT_EQ(raw, 300);  // 30 % of 1,000 steps
-  fs::remove_all(root);
 }
 
 }  // namespace

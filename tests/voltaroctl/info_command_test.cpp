@@ -6,6 +6,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "fakes/temporary_folder.h"
+
 namespace voltaro::tools {
 namespace {
 
@@ -73,9 +75,10 @@ TEST(InfoCommand, TwoBatteriesEachGetTheirPageAndThePrimaryGivesTheKey) {
 }
 
 TEST(InfoCommand, NoBattery) {
-  const auto path = std::filesystem::temp_directory_path() / "voltaroctl_no_battery.txt";
+  const testing::TemporaryFolder temporary;
+  const std::string path = temporary.file("no_battery.txt");
   std::ofstream(path) << "slot 1 interface\n";
-  const InfoRun run = info({"--simulate", path.string()});
+  const InfoRun run = info({"--simulate", path});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "No Battery!\nSlots / Batteries  1 / 0\n");
   std::filesystem::remove(path);
@@ -123,8 +126,8 @@ void writeSupplyTree(const std::filesystem::path& root) {
 }
 
 TEST(InfoCommand, ReadsAPowerSupplyFolder) {
-  const auto root = std::filesystem::temp_directory_path() / "voltaroctl_sysfs_test";
-  std::filesystem::remove_all(root);
+  const testing::TemporaryFolder temporary;
+  const std::filesystem::path& root = temporary.path();
   writeSupplyTree(root);
   const InfoRun run = info({"--sysfs", root.string()});
   ASSERT_EQ(run.status, 0) << run.err;
@@ -134,7 +137,6 @@ TEST(InfoCommand, ReadsAPowerSupplyFolder) {
   EXPECT_TRUE(hasLine(run.out, "    Chemistry                Lithium Ion")) << run.out;
   EXPECT_TRUE(hasLine(run.out, "    Mode                     Discharging")) << run.out;
   EXPECT_TRUE(hasLine(run.out, "Slots / Batteries  1 / 1")) << run.out;
-  std::filesystem::remove_all(root);
 }
 #endif
 

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "fakes/dbusmock_bus.h"
 #include "platform/linux_services/dbus_power_profiles.h"
-#include "platform/linux_services/private_bus.h"
 #include "platform/sim/sim_power.h"
 
 namespace voltaro::tools {

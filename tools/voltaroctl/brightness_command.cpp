@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "alerts/brightness_control.h"
-#include "monitor_session.h"
+#include "platform/sim/sim_audio.h"
 #include "platform/sim/virtual_runtime.h"
 #include "settings/app_settings.h"
 #include "view/shown_texts.h"
@@ -55,7 +55,7 @@ int runBrightnessCommandWith(platform::Display& display, const std::vector<std::
     return 2;
   }
   platform::sim::VirtualRuntime runtime;
-  MutedAudio audio;
+  platform::sim::SimAudio audio;  // refusals make no sound here
   settings::AppSettings settings;
   settings.PlaySounds = 0;
   view::ShownTexts texts;

@@ -15,10 +15,12 @@ ChangePrinter::ChangePrinter(std::ostream& out, std::function<std::string()> sta
 
 void ChangePrinter::attach(view::ShownTexts& texts) {
   texts.setListener([this](view::Page page, const std::string& caption, const std::string& value) {
-    if (page != view::Page::LeftColumn) return;
-    for (auto watched : kWatched) {
-      if (caption == watched) print(caption + ": " + value);
+    if (page == view::Page::LeftColumn) {
+      for (auto watched : kWatched) {
+        if (caption == watched) print(caption + ": " + value);
+      }
     }
+    if (alsoWatch) alsoWatch(page, caption, value);
   });
 }
 
@@ -52,6 +54,19 @@ std::string ChangePrinter::oneLine(const std::string& text) {
     line += text[i];
   }
   return line;
+}
+
+TickWatch::TickWatch(platform::Runtime& runtime, ChangePrinter& printer,
+                     std::function<bool()> running)
+    : timer_(runtime.createTimer()) {
+  timer_->setInterval(250);
+  timer_->setHandler([this, &printer, running = std::move(running)] {
+    const bool now = running();
+    if (now == wasRunning_) return;
+    wasRunning_ = now;
+    printer.note(now ? "monitoring runs" : "monitoring stopped");
+  });
+  timer_->setEnabled(true);
 }
 
 void ChangePrinter::print(const std::string& text) {

@@ -5,7 +5,10 @@
 
 #include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
+
+#include "platform/runtime.h"
 
 #include "view/shown_texts.h"
 #include "view/status_line.h"
@@ -21,6 +24,10 @@ class ChangePrinter : public view::TrayPort, public view::StatusLine {
   void attach(view::ShownTexts& texts);
   // A line of its own: what the scenario did ("> unplug").
   void note(const std::string& text);
+  // Any other line behind the stamp.
+  void line(const std::string& text) { print(text); }
+  // Told of every change of a shown text, after the printer has seen it.
+  std::function<void(view::Page, const std::string&, const std::string&)> alsoWatch;
   int linesPrinted() const { return lines_; }
 
   // TrayPort: the hint when it changes, each balloon as a notice.
@@ -41,6 +48,16 @@ class ChangePrinter : public view::TrayPort, public view::StatusLine {
   std::function<std::string()> stamp_;
   std::string hint_;
   int lines_ = 0;
+};
+
+// Prints when the monitoring tick stops (suspend, no battery) and runs again.
+class TickWatch {
+ public:
+  TickWatch(platform::Runtime& runtime, ChangePrinter& printer, std::function<bool()> running);
+
+ private:
+  std::unique_ptr<platform::Timer> timer_;
+  bool wasRunning_ = false;
 };
 
 }  // namespace voltaro::tools

@@ -2,7 +2,6 @@
 // source file in CMakeLists.txt).
 #include "commands.h"
 
-#include "calibration_sim.h"
 #include "health_command.h"
 #include "info_command.h"
 #ifdef VOLTARO_HAVE_PLANS

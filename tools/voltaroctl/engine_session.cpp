@@ -1,63 +1,106 @@
 #include "engine_session.h"
 
+#include <algorithm>
 #include <ostream>
-#include <system_error>
-
-#ifdef VOLTARO_HAVE_SYSFS
-#include "platform/linux/xdg_folders.h"
-#endif
 
 namespace voltaro::tools {
 
-namespace fs = std::filesystem;
+namespace {
+// The run's steps: a power-off or boot waits at most this long.
+constexpr std::uint64_t kStepMilliseconds = 100;
+}  // namespace
 
-DocumentsFolders::DocumentsFolders(fs::path documents) : documents_(documents.string()) {}
+EngineSession::EngineSession(engine::ServiceSet& services, ConsoleErrors& errors,
+                             const SessionPorts& ports)
+    : services_(services), errors_(errors), ports_(ports) {}
 
-char DocumentsFolders::separator() const {
-  return static_cast<char>(fs::path::preferred_separator);
+EngineSession::~EngineSession() {
+  run_.reset();
+  destroyEngine();
 }
 
-void DocumentsFolders::normaliseFileAttributes(const std::string& folder) {
-  std::error_code ignored;
-  for (const auto& entry : fs::directory_iterator(folder, ignored)) {
-    if (!entry.is_regular_file(ignored)) continue;
-    fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+void EngineSession::runScenario(scenario::ScenarioScript script) {
+  run_ = std::make_unique<scenario::ScenarioRun>(std::move(script), services_.machine(),
+                                                 services_.runtime(), *this);
+}
+
+int EngineSession::start() {
+  engine::PresentationPorts ports{ports_.tray ? *ports_.tray : silentTray_,
+                                  ports_.statusLine ? *ports_.statusLine : silentStatusLine_,
+                                  errors_,
+                                  errors_,
+                                  ports_.confirmation ? *ports_.confirmation : unseenConfirmation_,
+                                  advice_,
+                                  fileDialogs_,
+                                  graph_,
+                                  window_};
+  ports.parameters = ports_.parameters;
+  ports.activity = ports_.activity;
+  engine_ = std::make_unique<engine::Engine>(services_.services(), ports);
+  if (const int status = engine_->formCreate(); status != 0) return status;
+  if (onStart) onStart();
+  if (run_) run_->engineStarted();
+  return 0;
+}
+
+void EngineSession::enableMonitoring() {
+  if (engine_) engine_->enableMonitoring();
+}
+
+void EngineSession::exit() {
+  if (engine_ && !offPending_) engine_->exitProcedure();
+}
+
+void EngineSession::run(std::uint64_t milliseconds, const Advance& advance,
+                        const std::function<void()>& step) {
+  for (std::uint64_t done = 0; done < milliseconds;) {
+    const std::uint64_t span = std::min(kStepMilliseconds, milliseconds - done);
+    advance(span);
+    done += span;
+    settle();
+    if (step) step();
   }
 }
 
-std::unique_ptr<platform::Folders> makeFolders(const std::string& dataBase,
-                                               [[maybe_unused]] std::string& error) {
-  if (!dataBase.empty()) return std::make_unique<DocumentsFolders>(dataBase);
-#ifdef VOLTARO_HAVE_SYSFS
-  return std::make_unique<platform::XdgFolders>();
-#else
-  error = "this build does not know the user's data folder; give it with --data DIR";
-  return nullptr;
-#endif
+void EngineSession::powerOff(const std::string& why) {
+  if (!engine_ || offPending_) return;
+  offPending_ = true;
+  note("the computer " + why);
 }
 
-void ConsoleErrors::report(const std::string& message) {
-  err_ << "error: " << message << "\n";
-  ++count_;
+void EngineSession::boot() {
+  bootPending_ = true;
 }
 
-void ConsoleErrors::showError(const std::string& text) {
-  err_ << text << "\n";
-  ++count_;
+void EngineSession::carryingOut(const scenario::ScenarioLine& line) {
+  if (onCarryingOut) onCarryingOut(line);
 }
 
-EngineSession::EngineSession(const EngineSessionPorts& ports)
-    : engine_(engine::PlatformServices{ports.runtime, ports.driver, powerEvents_, systemTimes_,
-                                       audio_, ports.folders, display_, power_, planTool_, shell_},
-              engine::PresentationPorts{ports.tray, ports.statusLine, ports.errors, ports.errors,
-                                        confirmation_, advice_, fileDialogs_, graph_, window_}) {}
-
-EngineSession::~EngineSession() {
-  engine_.formDestroy();
+void EngineSession::note(const std::string& text) {
+  if (onNote) onNote(text);
 }
 
-int EngineSession::create() {
-  return engine_.formCreate();
+void EngineSession::settle() {
+  if (offPending_) {
+    destroyEngine();
+    offPending_ = false;
+  }
+  if (bootPending_) {
+    bootPending_ = false;
+    if (engine_) return;
+    if (start() == 0) enableMonitoring();
+  }
+}
+
+// The computer goes off: the workers stop and the devices close, but
+// nothing is saved, as when the power goes.
+void EngineSession::destroyEngine() {
+  if (!engine_) return;
+  if (onStop) onStop();
+  engine_->fastDischarge().shutdown();
+  engine_->monitor().stop();
+  engine_->formDestroy();
+  engine_.reset();
 }
 
 }  // namespace voltaro::tools

@@ -1,5 +1,5 @@
-// The history that the monitoring cycle records while a scenario of the
-// simulated battery runs on virtual time, for `voltaroctl graph --scenario`.
+// The charge history the engine records while a scenario runs on virtual
+// time, for `voltaroctl graph --scenario`.
 #pragma once
 
 #include <optional>
@@ -10,8 +10,8 @@
 
 namespace voltaro::tools {
 
-// Runs the scenario text for `hours` of virtual time with the monitor
-// recording into `history`, and leaves the battery's figures at the end in
+// Runs the scenario text for `hours` of virtual time and copies the history
+// the engine recorded into `history`, the battery's figures at the end into
 // `readings`. Returns an error text naming the problem, or nullopt.
 std::optional<std::string> recordScenarioHistory(std::string text, double hours,
                                                  history::ChargeHistory& history,

@@ -4,12 +4,12 @@
 #include <memory>
 #include <ostream>
 
+#include "engine/engine.h"
+#include "engine/service_set.h"
 #include "engine_session.h"
 #include "information_page.h"
-#include "platform/sim/scenario_reader.h"
-#include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/virtual_runtime.h"
-#include "system_driver.h"
+#include "scenario/scenario_script.h"
 
 namespace voltaro::tools {
 
@@ -67,17 +67,6 @@ std::string parseArgs(const std::vector<std::string>& args, HealthArgs& parsed) 
   return "";
 }
 
-std::unique_ptr<platform::BatteryDriver> makeDriver(const HealthArgs& args, std::string& error) {
-  if (args.simulate.empty()) return makeSystemDriver(args.sysfs, error);
-  auto driver = std::make_unique<platform::sim::SimBatteryDriver>();
-  const auto result = platform::sim::ScenarioReader().readFile(args.simulate, *driver);
-  if (!result.ok()) {
-    error = args.simulate + ": " + result.error->text();
-    return nullptr;
-  }
-  return driver;
-}
-
 }  // namespace
 
 const char* healthUsage() {
@@ -90,23 +79,33 @@ int runHealthCommand(const std::vector<std::string>& args, std::ostream& out, st
     err << "voltaroctl health: " << problem << "\nusage:\n" << healthUsage();
     return 2;
   }
+  platform::sim::VirtualRuntime runtime(localDayTime(std::chrono::system_clock::now()));
+  engine::ServiceChoice choice;
+  choice.batteries =
+      parsed.simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
+  choice.powerSupplyFolder = parsed.sysfs;
+  choice.documents = parsed.data.empty() ? engine::Documents::User : engine::Documents::Given;
+  choice.documentsFolder = parsed.data;
   std::string error;
-  auto driver = makeDriver(parsed, error);
-  auto folders = driver ? makeFolders(parsed.data, error) : nullptr;
-  if (!driver || !folders) {
+  const auto services = engine::ServiceSet::create(runtime, choice, error);
+  if (!services) {
     err << "voltaroctl health: " << error << "\n";
     return 2;
   }
-  platform::sim::VirtualRuntime runtime(localDayTime(std::chrono::system_clock::now()));
-  SilentTray tray;
-  SilentStatusLine statusLine;
+  if (!parsed.simulate.empty()) {
+    const auto reading = scenario::readScenarioFile(parsed.simulate, services->machine().driver);
+    if (!reading.ok()) {
+      err << "voltaroctl health: " << parsed.simulate << ": " << reading.error->text() << "\n";
+      return 2;
+    }
+  }
   ConsoleErrors errors(err);
-  EngineSession session({runtime, *driver, *folders, tray, statusLine, errors});
-  if (const int status = session.create(); status != 0) return status;
+  EngineSession session(*services, errors, SessionPorts{});
+  if (const int status = session.start(); status != 0) return status;
   session.enableMonitoring();
   runtime.advance(kFirstReadingMilliseconds);
 
-  engine::Engine& engine = session.engine();
+  engine::Engine& engine = *session.engine();
   const view::ShownTexts& texts = engine.texts();
   // Without a battery there is no record to show, only the caption saying so.
   if (engine.slots().batteryCount == 0 || engine.info().batteryKey.empty()) {

@@ -6,40 +6,18 @@
 #include <string>
 
 #include "battery/battery_access.h"
+#include "engine/engine.h"
+#include "engine/service_set.h"
+#include "engine_session.h"
 #include "information_page.h"
-#include "monitor/time_texts.h"
-#include "platform/sim/scenario_reader.h"
-#include "platform/sim/sim_battery_driver.h"
 #include "platform/sim/virtual_runtime.h"
-#include "system_driver.h"
+#include "scenario/scenario_script.h"
 
 namespace voltaro::tools {
 
 namespace {
 
 using view::Page;
-
-// voltaroctl shows no tray, plays no sound and keeps no health record.
-class SilentTray : public view::TrayPort {
- public:
-  void setHint(const std::string&) override {}
-  void setIcon(int) override {}
-  void showBalloon(const std::string&, const std::string&, view::BalloonIcon,
-                   std::uint32_t) override {}
-};
-
-class SilentAudio : public platform::Audio {
- public:
-  void play(platform::Clip) override {}
-  std::optional<int> masterVolume() override { return std::nullopt; }
-  bool setMasterVolume(int) override { return false; }
-  bool setMuted(bool) override { return false; }
-};
-
-class CommandLineHooks : public battery::BatteryHooks {
- public:
-  std::string hm(std::uint32_t minutes) override { return monitor::hm(minutes); }
-};
 
 struct InfoArgs {
   std::string simulate;
@@ -60,48 +38,13 @@ std::string parseArgs(const std::vector<std::string>& args, InfoArgs& parsed) {
   return "";
 }
 
-// The driver the options ask for, or nullptr with a message in `error`.
-std::unique_ptr<platform::BatteryDriver> makeDriver(const InfoArgs& args, std::string& error) {
-  if (!args.simulate.empty()) {
-    auto driver = std::make_unique<platform::sim::SimBatteryDriver>();
-    const auto result = platform::sim::ScenarioReader().readFile(args.simulate, *driver);
-    if (!result.ok()) {
-      error = args.simulate + ": " + result.error->text();
-      return nullptr;
-    }
-    return driver;
-  }
-  return makeSystemDriver(args.sysfs, error);
-}
-
-// The state of one run of the battery access code.
-struct Session {
-  explicit Session(platform::BatteryDriver& d)
-      : driver(d), runtime(localDayTime(std::chrono::system_clock::now())) {}
-
-  platform::BatteryDriver& driver;
-  battery::SlotTable slots;
-  battery::BatteryRequests requests;
-  battery::BatteryInfo info;
-  battery::LiveStatus live;
-  settings::AppSettings settings;
-  SilentTray tray;
-  SilentAudio audio;
-  platform::sim::VirtualRuntime runtime;
-  CommandLineHooks hooks;
-
-  battery::BatteryContext context(view::ShownTexts& texts) {
-    return {driver, slots, requests, info, live, settings, texts, tray, audio, runtime, hooks};
-  }
-};
-
 // Reads the current slot's information and one status reading: at most one
 // request cycle, as the monitoring tick would run it.
-void readBattery(Session& session, battery::BatteryAccess& access) {
+void readBattery(platform::sim::VirtualRuntime& runtime, battery::BatteryAccess& access) {
   access.config0(true);
   access.slotbatafis();
   for (int tick = 0; tick < 10; ++tick) {
-    session.runtime.advance(1000);
+    runtime.advance(1000);
     access.readstatus();
     if (access.bothRequestsFinished()) break;
   }
@@ -128,37 +71,51 @@ int runInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
     err << "voltaroctl info: " << problem << "\nusage:\n" << infoUsage();
     return 2;
   }
+  platform::sim::VirtualRuntime runtime(localDayTime(std::chrono::system_clock::now()));
+  engine::ServiceChoice choice;
+  choice.batteries =
+      parsed.simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
+  choice.powerSupplyFolder = parsed.sysfs;
   std::string error;
-  auto driver = makeDriver(parsed, error);
-  if (!driver) {
+  const auto services = engine::ServiceSet::create(runtime, choice, error);
+  if (!services) {
     err << "voltaroctl info: " << error << "\n";
     return 2;
   }
-  Session session(*driver);
-  view::ShownTexts scanTexts;
-  battery::BatteryAccess scanner(session.context(scanTexts));
-  scanner.createDeviceSet();
-  scanner.scanslots();
-  scanner.pickslot();
-  if (session.slots.batteryCount == 0) {
-    out << scanTexts.get(Page::Caption, "Battery") << "\n";
-    printSlotsAndKey(scanTexts, session.info, out);
-    scanner.shutdown();
+  if (!parsed.simulate.empty()) {
+    const auto reading = scenario::readScenarioFile(parsed.simulate, services->machine().driver);
+    if (!reading.ok()) {
+      err << "voltaroctl info: " << parsed.simulate << ": " << reading.error->text() << "\n";
+      return 2;
+    }
+  }
+  ConsoleErrors errors(err);
+  EngineSession session(*services, errors, SessionPorts{});
+  if (const int status = session.start(); status != 0) return status;
+  engine::Engine& engine = *session.engine();
+  battery::BatteryAccess& access = engine.battery();
+  battery::SlotTable& slots = engine.battery().slots();
+  access.scanslots();
+  access.pickslot();
+  const view::ShownTexts& texts = engine.texts();
+  if (slots.batteryCount == 0) {
+    out << texts.get(Page::Caption, "Battery") << "\n";
+    printSlotsAndKey(texts, engine.info(), out);
     return 0;
   }
+  const std::string slotsText = texts.get(Page::Information, "Slots / Batteries");
+  const int primary = slots.primarySlot;
   for (int slot = 1; slot <= battery::kSlotCount; ++slot) {
-    if (!session.slots.slot(slot).batteryPresent) continue;
-    // Each battery gets its own page, so nothing of the previous one shows.
-    view::ShownTexts texts;
-    battery::BatteryAccess access(session.context(texts));
-    session.slots.currentSlot = slot;
-    readBattery(session, access);
+    if (!slots.slot(slot).batteryPresent) continue;
+    slots.currentSlot = slot;
+    readBattery(runtime, access);
     out << texts.get(Page::Caption, "Battery") << " (slot " << slot << ")\n";
     printInformationPage(texts, out);
   }
-  session.slots.currentSlot = session.slots.primarySlot;
-  printSlotsAndKey(scanTexts, session.info, out);
-  scanner.shutdown();
+  slots.currentSlot = primary;
+  out << "Slots / Batteries  " << slotsText << "\n";
+  if (!engine.info().batteryKey.empty())
+    out << "BatteryKey         " << engine.info().batteryKey << "\n";
   return 0;
 }
 

@@ -1,15 +1,18 @@
 #include "settings_command.h"
 
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <ostream>
 #include <system_error>
 
 #include "common/file_io.h"
-#include "engine_session.h"
+#include "common/scramble.h"
+#include "engine/documents_folders.h"
 #include "settings/data_folder.h"
+#include "settings/settings_fields.h"
 #include "settings/settings_file.h"
 #include "settings/settings_store.h"
-#include "settings_fields.h"
 
 namespace voltaro::tools {
 
@@ -38,19 +41,38 @@ std::string parseArgs(const std::vector<std::string>& args, SettingsArgs& parsed
   return "";
 }
 
-// "voltaro.ini" of the data folder the program would use, found as it
-// finds it at start-up; "" after the start-up error's message.
+// The data folder on a base folder, as the program builds it; "" without one.
+std::string dataFolderOn(const std::optional<std::string>& base, char separator) {
+  if (!base || base->empty()) return "";
+  std::string folder = *base;
+  if (folder.back() != separator && folder.back() != '/') folder += separator;
+  return folder + makerFolder() + separator + productTitle() + separator;
+}
+
+// "voltaro.ini" of the data folder the program would use, found without
+// creating anything: the one on the Documents base, or the fallback's when
+// only that one exists; "" after a message when the system offers neither.
 std::string dataFolderSettingsFile(const std::string& dataBase, std::ostream& err) {
   std::string error;
-  auto folders = makeFolders(dataBase, error);
+  std::unique_ptr<platform::Folders> folders =
+      dataBase.empty() ? engine::makeUserFolders(error)
+                       : std::make_unique<engine::DocumentsFolders>(dataBase);
   if (!folders) {
     err << "voltaroctl settings: " << error << "\n";
     return "";
   }
-  ConsoleErrors errors(err);
-  const settings::DataFolderStart start = settings::startDataFolder(*folders, errors);
-  if (!start.ok()) return "";
-  return start.dataFolder + settings::kSettingsFileName;
+  const std::string documents = dataFolderOn(folders->documentsFolder(), folders->separator());
+  const std::string shared = dataFolderOn(folders->sharedFolder(), folders->separator());
+  std::error_code ec;
+  std::string folder = documents;
+  if (folder.empty() || (!fs::is_directory(folder, ec) && fs::is_directory(shared, ec))) {
+    folder = shared;
+  }
+  if (folder.empty()) {
+    err << "voltaroctl settings: " << settings::kError1Text << "\n";
+    return "";
+  }
+  return folder + settings::kSettingsFileName;
 }
 
 // What the program's load does: fresh defaults, the stored fields and the
@@ -104,8 +126,8 @@ int runSettingsCommand(const std::vector<std::string>& args, std::ostream& out, 
   } else {
     out << "# " << path << " does not exist: the fresh defaults\n";
   }
-  for (const SettingsField& field : settingsFields()) {
-    out << field.name << " = " << fieldValue(loaded, field) << "\n";
+  for (const settings::SettingsField& field : settings::settingsFields()) {
+    out << field.name << " = " << settings::fieldValue(loaded, field) << "\n";
   }
   out << "LaunchProgramPath = " << loaded.LaunchProgramPath << "\n";
   return 0;

@@ -8,10 +8,11 @@
 #include <ostream>
 
 #include "change_printer.h"
-#include "monitor_session.h"
-#include "platform/sim/sim_battery_driver.h"
+#include "engine/service_set.h"
+#include "engine_session.h"
+#include "platform/sim/scenario_reader.h"
 #include "platform/sim/steady_runtime.h"
-#include "system_driver.h"
+#include "scenario/scenario_script.h"
 
 namespace voltaro::tools {
 
@@ -53,44 +54,45 @@ std::string wallClock() {
   return text;
 }
 
-int watchSystem(const WatchArgs& args, std::ostream& out, std::ostream& err) {
+// The engine on the system's batteries or a scenario's, on the real clock,
+// over a temporary data folder: watching leaves nothing behind.
+int watch(const WatchArgs& args, std::ostream& out, std::ostream& err) {
+  platform::sim::SteadyRuntime runtime;
+  engine::ServiceChoice choice;
+  choice.batteries =
+      args.simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
+  choice.powerSupplyFolder = args.sysfs;
   std::string error;
-  const auto driver = makeSystemDriver(args.sysfs, error);
-  if (!driver) {
+  const auto services = engine::ServiceSet::create(runtime, choice, error);
+  if (!services) {
     err << "voltaroctl watch: " << error << "\n";
     return 2;
   }
-  platform::sim::SteadyRuntime runtime;
+  scenario::ScenarioReading reading;
+  if (!args.simulate.empty()) {
+    reading = scenario::readScenarioFile(args.simulate, services->machine().driver);
+    if (!reading.ok()) {
+      err << "voltaroctl watch: " << args.simulate << ": " << reading.error->text() << "\n";
+      return 2;
+    }
+  }
   ChangePrinter printer(out, wallClock);
-  MonitorSession session(runtime, *driver, printer);
-  session.start();
+  ConsoleErrors errors(err);
+  EngineSession session(*services, errors, SessionPorts{&printer, &printer});
+  session.onStart = [&] { printer.attach(session.engine()->texts()); };
+  session.onNote = [&](const std::string& text) { printer.note(text); };
+  session.onCarryingOut = [&](const scenario::ScenarioLine& line) {
+    printer.note(scenario::describe(line));
+  };
+  if (!args.simulate.empty()) session.runScenario(std::move(reading.script));
+  TickWatch tickWatch(runtime, printer, [&session] {
+    return session.engine() != nullptr && session.engine()->monitor().tickRunning();
+  });
+  if (const int status = session.start(); status != 0) return status;
+  session.enableMonitoring();
+  const auto advance = [&runtime](std::uint64_t milliseconds) { runtime.runFor(milliseconds); };
   for (;;) {
-    runtime.runFor(args.seconds ? *args.seconds * 1000 : 3600000);
-    if (args.seconds) return 0;
-  }
-}
-
-int watchScenario(const WatchArgs& args, std::ostream& out, std::ostream& err) {
-  platform::sim::SimBatteryDriver driver;
-  platform::sim::SteadyRuntime runtime;
-  ChangePrinter printer(out, wallClock);
-  MonitorSession session(runtime, driver, printer);
-  platform::sim::ScenarioReader reader;
-  session.addVerbs(reader, driver);
-  const auto result = reader.readFile(args.simulate, driver);
-  if (!result.ok()) {
-    err << "voltaroctl watch: " << args.simulate << ": " << result.error->text() << "\n";
-    return 2;
-  }
-  for (const auto& event : result.events) {
-    runtime.postAfter(std::uint64_t{event.atSeconds} * 1000, [&, line = event.action] {
-      printer.note(describe(line));
-      reader.apply(line, driver);
-    });
-  }
-  session.start();
-  for (;;) {
-    runtime.runFor(args.seconds ? *args.seconds * 1000 : 3600000);
+    session.run(args.seconds ? *args.seconds * 1000 : 3600000, advance);
     if (args.seconds) return 0;
   }
 }
@@ -107,8 +109,7 @@ int runWatchCommand(const std::vector<std::string>& args, std::ostream& out, std
     err << "voltaroctl watch: " << problem << "\nusage:\n" << watchUsage();
     return 2;
   }
-  if (!parsed.simulate.empty()) return watchScenario(parsed, out, err);
-  return watchSystem(parsed, out, err);
+  return watch(parsed, out, err);
 }
 
 }  // namespace voltaro::tools

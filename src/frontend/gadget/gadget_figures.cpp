@@ -19,8 +19,13 @@ gadget::GadgetFigures gadgetFigures(engine::Engine& engine) {
   const int slot = engine.slots().currentSlot;
   gadget::GadgetFigures f;
   if (slot >= 1 && slot <= battery::kSlotCount) {
-    f.level = static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(live.percent(slot)), 0, 100));
-    const std::uint32_t seconds = live.remaining(slot);
+    // An unknown charge draws the empty picture without a charge text; an
+    // unknown time draws no time.
+    const std::optional<float> percent = live.knownPercent(slot);
+    f.levelKnown = percent.has_value();
+    if (percent)
+      f.level = static_cast<int>(std::clamp<std::int64_t>(roundHalfEven(*percent), 0, 100));
+    const std::uint32_t seconds = live.knownRemaining(slot).value_or(0);
     if (seconds != 0 && s.GadgetShowTimeRemaining) f.timeText = monitor::nicehm(seconds);
   }
   f.onPower = live.onPower;

@@ -40,8 +40,15 @@ std::optional<std::uint32_t> fullCapacity(const SupplyAttributes& battery,
 std::optional<std::uint32_t> alarmLevel(const SupplyAttributes& battery, const UnitChoice& units) {
   const auto alarm = battery.nonNegative("alarm");
   if (!alarm) return std::nullopt;
-  if (units.kind == UnitKind::Energy) return energyToMilli(*alarm);
-  return chargeToMilli(*alarm, units.designMicrovolts);
+  switch (units.kind) {
+    case UnitKind::Energy:
+      return energyToMilli(*alarm);
+    case UnitKind::Charge:
+      return chargeToMilli(*alarm, units.designMicrovolts);
+    case UnitKind::Relative:
+      return std::nullopt;  // an energy or charge level has no percentage
+  }
+  return std::nullopt;
 }
 
 std::optional<std::uint32_t> voltageMillivolts(const SupplyAttributes& battery) {
@@ -53,23 +60,34 @@ std::optional<std::uint32_t> voltageMillivolts(const SupplyAttributes& battery) 
   return std::nullopt;
 }
 
-std::uint32_t capacityMilliwattHours(const SupplyAttributes& battery, const UnitChoice& units) {
+// The kernel's own percentage, when it gives a believable one.
+std::optional<std::uint32_t> capacityPercent(const SupplyAttributes& battery) {
+  const auto percent = battery.integer("capacity");
+  if (!percent || *percent < 0 || *percent > 100) return std::nullopt;
+  return static_cast<std::uint32_t>(*percent);
+}
+
+// The present charge in the battery's units, or nullopt when it cannot be
+// read: the reading of that moment is then unknown, never empty.
+std::optional<std::uint32_t> presentCharge(const SupplyAttributes& battery,
+                                           const UnitChoice& units) {
+  if (units.kind == UnitKind::Relative) return capacityPercent(battery);
   const auto full = fullCapacity(battery, units);
   auto now = readMilliwattHours(battery, units, "now");
   if (!now) now = readMilliwattHours(battery, units, "avg");
-  if (!now && full) {
-    const auto percent = battery.integer("capacity");
-    if (percent && *percent >= 0 && *percent <= 100) {
-      now = static_cast<std::uint32_t>(static_cast<std::uint64_t>(*full) * *percent / 100);
-    }
-  }
-  if (!now) return 0;
-  return capacityCappedAtFull(*now, full);
+  if (now && !chargeBeyondPack(*now, full)) return capacityCappedAtFull(*now, full);
+  // The same figure the kernel's percentage is taken from, as the peers do
+  // for batteries whose energy or charge attribute is missing or failing.
+  const auto percent = capacityPercent(battery);
+  if (!full || !percent) return std::nullopt;
+  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(*full) * *percent / 100);
 }
 
 // Rate magnitude in mW, or nullopt when the battery gives none.
 std::optional<std::int64_t> rateMilliwatts(const SupplyAttributes& battery,
                                            const UnitChoice& units) {
+  // A relative rate would be percent per hour, which no attribute gives.
+  if (units.kind == UnitKind::Relative) return std::nullopt;
   if (units.kind == UnitKind::Energy) {
     if (const auto power = battery.integer("power_now")) {
       const std::int64_t magnitude = rateMagnitude(*power);
@@ -135,10 +153,16 @@ BatteryInformation readInformation(const SupplyAttributes& battery, const UnitCh
   info.capabilities = kCapSystemBattery;
   info.technology = 1;  // every battery the kernel lists is rechargeable
   info.chemistry = chemistryBytes(battery.text("technology"));
-  info.designedCapacity = readMilliwattHours(battery, units, "full_design").value_or(0);
-  // A new battery's energy_full may exceed its design value; it is passed on
-  // as reported, and the wear figures read that as no wear.
-  info.fullChargedCapacity = fullCapacity(battery, units).value_or(0);
+  if (units.kind == UnitKind::Relative) {
+    info.capabilities |= kCapCapacityRelative;
+    info.designedCapacity = kRelativeFull;
+    info.fullChargedCapacity = kRelativeFull;
+  } else {
+    info.designedCapacity = readMilliwattHours(battery, units, "full_design").value_or(0);
+    // A new battery's energy_full may exceed its design value; it is passed
+    // on as reported, and the wear figures read that as no wear.
+    info.fullChargedCapacity = fullCapacity(battery, units).value_or(0);
+  }
   // The kernel's ACPI driver starts alarm at the design warning level; the
   // low level has no attribute.
   info.defaultAlert2 = alarmLevel(battery, units).value_or(0);
@@ -200,8 +224,8 @@ BatteryStatusRecord readStatus(const SupplyAttributes& battery, const UnitChoice
   BatteryStatusRecord status;
   const std::string statusText = battery.text("status").value_or("Unknown");
   const auto rate = rateMilliwatts(battery, units);
-  status.capacity = capacityMilliwattHours(battery, units);
-  status.voltage = voltageMillivolts(battery).value_or(0);
+  status.capacity = presentCharge(battery, units).value_or(kUnknownCapacity);
+  status.voltage = voltageMillivolts(battery).value_or(kUnknownVoltage);
   if (isIdleSecondBattery(statusText, context.onAc, context.batteriesInSet, rate)) {
     status.powerState = 0;
     status.rate = 0;

@@ -21,6 +21,10 @@ std::uint32_t capacityCappedAtFull(std::uint32_t capacity, std::optional<std::ui
   return capacity;
 }
 
+bool chargeBeyondPack(std::uint32_t now, std::optional<std::uint32_t> full) {
+  return full && *full > 0 && now > 2 * static_cast<std::uint64_t>(*full);
+}
+
 bool isIdleSecondBattery(std::string_view status, bool onAc, int batteriesInSet,
                          std::optional<std::int64_t> milliwatts) {
   if (onAc || batteriesInSet < 2) return false;

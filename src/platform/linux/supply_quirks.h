@@ -30,6 +30,12 @@ bool zeroRateWhileDischargingIsUnknown(bool discharging, std::int64_t milliwatts
 // energy_now climb above it; the charge never exceeds what the battery holds.
 std::uint32_t capacityCappedAtFull(std::uint32_t capacity, std::optional<std::uint32_t> full);
 
+// Embedded controllers that glitch on the bus return energy_now or
+// charge_now values far beyond the pack (ones everywhere, a stale word from
+// another register). More than twice the full capacity is no charge at all:
+// the reading is unknown and the kernel's percentage is used instead.
+bool chargeBeyondPack(std::uint32_t now, std::optional<std::uint32_t> full);
+
 // Laptops with two batteries drain one at a time; the waiting one reports
 // status "Unknown" (or "Not charging") with a rate of 0 while the adapter is
 // out. It is idle, neither discharging nor on line.

@@ -31,6 +31,13 @@ UnitChoice chooseUnits(const SupplyAttributes& battery) {
   const bool chargeReported = battery.exists("charge_full") ||
                               battery.exists("charge_full_design") || battery.exists("charge_now");
   if (!energyUsable && chargeReported) choice.kind = UnitKind::Charge;
+  // Some embedded controllers (and the batteries of many virtual machines)
+  // publish only the percentage: with no full capacity in any unit the
+  // charge is that percentage. Whether a file exists decides, not whether it
+  // reads, so one failed read never switches the scale.
+  const bool fullReported = battery.exists("energy_full") || battery.exists("energy_full_design") ||
+                            battery.exists("charge_full") || battery.exists("charge_full_design");
+  if (!fullReported && battery.exists("capacity")) choice.kind = UnitKind::Relative;
   return choice;
 }
 
@@ -57,6 +64,7 @@ std::optional<std::uint32_t> currentToMilliwatts(std::int64_t microamps, std::in
 
 std::optional<std::uint32_t> readMilliwattHours(const SupplyAttributes& battery,
                                                 const UnitChoice& units, const char* suffix) {
+  if (units.kind == UnitKind::Relative) return std::nullopt;
   if (units.kind == UnitKind::Energy) {
     const auto value = battery.nonNegative(std::string("energy_") + suffix);
     if (!value) return std::nullopt;

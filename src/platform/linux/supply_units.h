@@ -27,7 +27,13 @@ constexpr std::int64_t kEnergyUnitsThresholdMicrowattHours = 10000;
 constexpr std::int64_t kMinDesignMicrovolts = 1 * kMicroPerUnit;
 constexpr std::int64_t kFallbackDesignMicrovolts = 10 * kMicroPerUnit;  // 10 V
 
-enum class UnitKind { Energy, Charge };
+// Energy: µWh attributes. Charge: µAh attributes times a voltage. Relative:
+// neither full capacity is reported, only the `capacity` percentage, which
+// then is the charge in relative units (a full battery is 100).
+enum class UnitKind { Energy, Charge, Relative };
+
+// The full capacity of a battery in relative units.
+constexpr std::uint32_t kRelativeFull = 100;
 
 struct UnitChoice {
   UnitKind kind = UnitKind::Energy;
@@ -49,8 +55,9 @@ std::optional<std::uint32_t> chargeToMilli(std::int64_t microampHours, std::int6
 std::optional<std::uint32_t> currentToMilliwatts(std::int64_t microamps, std::int64_t microvolts);
 
 // An energy-like attribute in mWh: the "energy_" file for energy units, the
-// "charge_" file times the design voltage for charge units. `suffix` is the
-// part after the prefix ("full", "now", "full_design", "avg").
+// "charge_" file times the design voltage for charge units; nullopt for
+// relative units. `suffix` is the part after the prefix ("full", "now",
+// "full_design", "avg").
 std::optional<std::uint32_t> readMilliwattHours(const SupplyAttributes& battery,
                                                 const UnitChoice& units, const char* suffix);
 

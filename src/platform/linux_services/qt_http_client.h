@@ -16,9 +16,10 @@ class QtHttpClient final : public HttpClient {
 
   // Plain HTTP to "host" or "host:port". Agent "HTTPGet", "Accept: */*",
   // never a cached copy, redirects not followed. The status code is not
-  // examined: an error page's body is the reply.
+  // examined: an error page's body is the reply. The connection is dropped
+  // once `maxBytes` have arrived.
   std::optional<std::string> get(const std::string& host, const std::string& path,
-                                 const std::atomic<bool>& abort) override;
+                                 std::size_t maxBytes, const std::atomic<bool>& abort) override;
 
  private:
   std::chrono::milliseconds timeout_;

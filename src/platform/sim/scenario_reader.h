@@ -21,8 +21,8 @@
 //       date=15-3-2012                          day-month-year
 //       fail=information,temperature,name,manufacturer,serial,date
 //                                  the listed queries fail
-//   status N [state=S] [capacity=mWh] [voltage=mV] [rate=mW|unknown]
-//            [estimate=seconds|unknown]
+//   status N [state=S] [capacity=mWh|unknown] [voltage=mV|unknown]
+//            [rate=mW|unknown] [estimate=seconds|unknown]
 //                                  S is a number or flags joined by '+':
 //                                  online, discharging, charging, critical
 //   request status|estimate pending=K|never|atonce|fail
@@ -34,15 +34,17 @@
 //
 // Untimed statements apply to the driver as they are read; timed ones are
 // checked (applied to a copy of the driver) and handed back, for the runner
-// of a simulation to apply at their time with apply(). Programs that run
-// scenarios add verbs of their own with addVerb (say "at 700 suspend").
-// A bad line gives an error naming its number.
+// of a simulation to apply at their time with apply(). The statements of the
+// rest of the machine (scenario/scenario_script.h) are runner statements:
+// only checked here, and handed back untimed or timed for the runner to carry
+// out. A bad line gives an error naming its number.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,7 +76,8 @@ struct ScenarioError {
 
 struct ScenarioResult {
   std::optional<ScenarioError> error;
-  std::vector<TimedEvent> events;  // in time order, file order within a time
+  std::vector<ScenarioLine> statements;  // untimed runner statements, in file order
+  std::vector<TimedEvent> events;        // in time order, file order within a time
   bool ok() const { return !error.has_value(); }
 };
 
@@ -84,15 +87,24 @@ class ScenarioReader {
   // nullopt.
   using Verb = std::function<std::optional<std::string>(const ScenarioLine&, SimBatteryDriver&)>;
 
+  // Checks a runner statement's words: an error message or nullopt.
+  using Check = std::function<std::optional<std::string>(const ScenarioLine&)>;
+
   ScenarioReader();
 
   // Adds or replaces a verb.
   void addVerb(const std::string& name, Verb verb);
+  // Adds a runner statement: checked, never applied to the driver.
+  void addRunnerStatement(const std::string& name, Check check);
+  bool isRunnerStatement(std::string_view verb) const {
+    return runnerStatements_.find(verb) != runnerStatements_.end();
+  }
 
   ScenarioResult read(std::string_view text, SimBatteryDriver& driver) const;
   ScenarioResult readFile(const std::string& path, SimBatteryDriver& driver) const;
 
-  // Applies one statement (a timed event's action); the error names its line.
+  // Applies one statement (a timed event's action); a runner statement is
+  // only checked. The error names its line.
   std::optional<ScenarioError> apply(const ScenarioLine& line, SimBatteryDriver& driver) const;
 
   // Splits one line into a statement; nullopt for blank and comment lines.
@@ -101,6 +113,7 @@ class ScenarioReader {
 
  private:
   std::map<std::string, Verb, std::less<>> verbs_;
+  std::set<std::string, std::less<>> runnerStatements_;
 };
 
 // Helpers for verbs, shared with the verbs added by other programs.

@@ -28,24 +28,29 @@ class InternetHandle {
   HINTERNET handle_;
 };
 
-// The body of a sent request; nullopt when a read fails or on abort.
-std::optional<std::string> readBody(HINTERNET request, const std::atomic<bool>& abort) {
+// The body of a sent request, at most `maxBytes` of it: what follows is left
+// unread and goes with the connection. nullopt when a read fails or on abort.
+std::optional<std::string> readBody(HINTERNET request, std::size_t maxBytes,
+                                    const std::atomic<bool>& abort) {
   std::string body;
   DWORD length = 0;
   DWORD size = sizeof length;
   if (HttpQueryInfoA(request, HTTP_QUERY_CONTENT_LENGTH | HTTP_QUERY_FLAG_NUMBER, &length, &size,
                      nullptr)) {
-    body.reserve(std::min<DWORD>(length, 1 << 20));  // a hint only; the reads decide
+    body.reserve(std::min<std::size_t>(length, maxBytes));  // a hint only; the reads decide
   }
   if (abort) return std::nullopt;
   char block[kBlockSize];
-  for (;;) {
+  while (body.size() < maxBytes) {
+    const auto wanted =
+        static_cast<DWORD>(std::min<std::size_t>(kBlockSize, maxBytes - body.size()));
     DWORD read = 0;
-    if (!InternetReadFile(request, block, kBlockSize, &read)) return std::nullopt;
+    if (!InternetReadFile(request, block, wanted, &read)) return std::nullopt;
     if (read == 0) return body;
     body.append(block, read);
     if (abort) return std::nullopt;
   }
+  return body;
 }
 
 }  // namespace
@@ -53,8 +58,8 @@ std::optional<std::string> readBody(HINTERNET request, const std::atomic<bool>& 
 Win32Http::Win32Http(std::uint16_t port) : port_(port) {}
 
 std::optional<std::string> Win32Http::get(const std::string& host, const std::string& path,
-                                          const std::atomic<bool>& abort) {
-  if (abort || host.empty()) return std::nullopt;
+                                          std::size_t maxBytes, const std::atomic<bool>& abort) {
+  if (abort || host.empty() || maxBytes == 0) return std::nullopt;
   InternetHandle internet(
       InternetOpenA("HTTPGet", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0));
   if (!internet) return std::nullopt;
@@ -68,7 +73,7 @@ std::optional<std::string> Win32Http::get(const std::string& host, const std::st
   if (!request) return std::nullopt;
   if (!HttpSendRequestA(request.get(), nullptr, 0, nullptr, 0)) return std::nullopt;
   if (abort) return std::nullopt;
-  auto body = readBody(request.get(), abort);
+  auto body = readBody(request.get(), maxBytes, abort);
   if (!body || body->empty()) return std::nullopt;
   return body;
 }

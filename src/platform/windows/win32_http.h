@@ -1,5 +1,6 @@
 // HTTP GET through WinInet: agent "HTTPGet", HTTP/1.0, "Accept: */*", always
-// a fresh copy from the server, the body read in blocks of 1025 bytes.
+// a fresh copy from the server, the body read in blocks of 1025 bytes up to
+// the caller's bound.
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,7 @@ class Win32Http final : public HttpClient {
   explicit Win32Http(std::uint16_t port = 80);
 
   std::optional<std::string> get(const std::string& host, const std::string& path,
-                                 const std::atomic<bool>& abort) override;
+                                 std::size_t maxBytes, const std::atomic<bool>& abort) override;
 
  private:
   std::uint16_t port_;

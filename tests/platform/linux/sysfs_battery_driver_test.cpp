@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <vector>
 
 #include "platform/linux/fake_power_supply_tree.h"
@@ -251,7 +252,7 @@ TEST_F(SysfsBatteryDriverTest, UnknownRates) {
 TEST_F(SysfsBatteryDriverTest, IdleSecondBatteryIsNeitherDischargingNorOnLine) {
   tree.add("BAT0", {{"type", "Battery"}, {"status", "Unknown"}, {"power_now", "0"}});
   tree.add("BAT1", {{"type", "Battery"}, {"status", "Discharging"}, {"power_now", "9000000"}});
-  EXPECT_EQ(statusOfFirst(), (BatteryStatusRecord{0, 0, 0, 0}));
+  EXPECT_EQ(statusOfFirst(), (BatteryStatusRecord{0, kUnknownCapacity, kUnknownVoltage, 0}));
 }
 
 TEST_F(SysfsBatteryDriverTest, GarbageReadsAsUnknown) {
@@ -278,7 +279,8 @@ TEST_F(SysfsBatteryDriverTest, GarbageReadsAsUnknown) {
   EXPECT_EQ(decodeValue(value), 0u);
   EXPECT_EQ(text(handle, tag, InfoLevel::DeviceName), std::nullopt);
   EXPECT_EQ(status(handle, tag),
-            (BatteryStatusRecord{kDischarging, 0, 0, static_cast<std::int32_t>(kUnknownRate)}));
+            (BatteryStatusRecord{kDischarging, kUnknownCapacity, kUnknownVoltage,
+                                 static_cast<std::int32_t>(kUnknownRate)}));
 }
 
 TEST_F(SysfsBatteryDriverTest, CapacityFallbacksAndCap) {
@@ -293,6 +295,39 @@ TEST_F(SysfsBatteryDriverTest, CapacityFallbacksAndCap) {
   // Firmware that never lowered energy_full lets energy_now pass it.
   tree.set("BAT0", "energy_now", "41000000");
   EXPECT_EQ(statusOfFirst().capacity, 40000u);
+  // Beyond twice the pack, or beyond any pack, it is a glitch: the percentage.
+  tree.set("BAT0", "energy_now", "80001000");
+  EXPECT_EQ(statusOfFirst().capacity, 14000u);
+  tree.set("BAT0", "energy_now", "99999999999999");
+  EXPECT_EQ(statusOfFirst().capacity, 14000u);
+  // An attribute that fails to read (here a folder in its place).
+  tree.erase("BAT0", "energy_now");
+  std::filesystem::create_directory(tree.root() / "BAT0" / "energy_now");
+  EXPECT_EQ(statusOfFirst().capacity, 14000u);
+  // Nothing left to take the charge from: unknown, never 0.
+  tree.erase("BAT0", "capacity");
+  EXPECT_EQ(statusOfFirst().capacity, kUnknownCapacity);
+}
+
+TEST_F(SysfsBatteryDriverTest, PercentageOnlyBatteryReportsRelativeUnits) {
+  tree.add("BAT0", {{"type", "Battery"}, {"status", "Discharging"}, {"capacity", "55"}});
+  ASSERT_TRUE(driver.createDeviceSet());
+  const DeviceHandle handle = openSlot(0, OpenFlags::Overlapped);
+  const std::uint32_t tag = driver.queryTag(handle, 250);
+  EXPECT_EQ(information(handle, tag), (BatteryInformation{kCapSystemBattery | kCapCapacityRelative,
+                                                          1,
+                                                          {},
+                                                          {'N', 'o', 'n', 'e'},
+                                                          100,
+                                                          100,
+                                                          0,
+                                                          0,
+                                                          0,
+                                                          0}));
+  EXPECT_EQ(status(handle, tag), (BatteryStatusRecord{kDischarging, 55, kUnknownVoltage,
+                                                      static_cast<std::int32_t>(kUnknownRate)}));
+  tree.set("BAT0", "capacity", "101");
+  EXPECT_EQ(status(handle, tag)->capacity, kUnknownCapacity);
 }
 
 TEST_F(SysfsBatteryDriverTest, RemovalAndInsertionChangeTheTag) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fakes/temporary_folder.h"
 #include "platform/linux_services/powerprofilesctl_tool.h"
 #include "platform/sim/sim_shell.h"
 
@@ -27,16 +28,6 @@ class RecordingWriter : public BacklightWriter {
 
 class BacklightTree : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ =
-        fs::temp_directory_path() /
-        ("voltaro-backlight-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(root_);
-    fs::create_directories(root_);
-  }
-  void TearDown() override { fs::remove_all(root_); }
-
   void device(const std::string& name, const std::string& type, const std::string& max,
               const std::string& brightness) {
     fs::create_directories(root_ / name);
@@ -46,7 +37,8 @@ class BacklightTree : public ::testing::Test {
   }
   std::string root() const { return root_.string(); }
 
-  fs::path root_;
+  voltaro::testing::TemporaryFolder temporary_;
+  const fs::path& root_ = temporary_.path();
 };
 
 TEST_F(BacklightTree, PrefersFirmwareThenPlatformThenRaw) {

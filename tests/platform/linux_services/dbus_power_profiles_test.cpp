@@ -10,9 +10,9 @@
 #include <QDBusVariant>
 #include <memory>
 
+#include "fakes/dbusmock_bus.h"
 #include "power/plan_listing.h"
 #include "power/power_plans.h"
-#include "private_bus.h"
 
 namespace voltaro::platform::linux_services {
 namespace {

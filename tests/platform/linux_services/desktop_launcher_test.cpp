@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -20,7 +21,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kRoot = fs::temp_directory_path() / "voltaro_desktop_launcher_test";
+// One folder per process: the tests run in parallel processes of their own.
+const fs::path kRoot =
+    fs::temp_directory_path() / ("voltaro_desktop_launcher_test_" + std::to_string(getpid()));
 const fs::path kPrograms = kRoot / "my programs";  // a blank in the path
 const fs::path kWriter = kPrograms / "writer.sh";
 const fs::path kOutput = kRoot / "out.txt";

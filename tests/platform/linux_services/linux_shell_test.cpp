@@ -10,6 +10,7 @@
 
 #include "platform/linux_services/power_settings_programs.h"
 
+#include "fakes/temporary_folder.h"
 #include "platform/sim/virtual_runtime.h"
 
 namespace voltaro::platform::linux_services {
@@ -61,9 +62,8 @@ TEST(LinuxShell, CapturesStandardOutputOnly) {
 TEST(LinuxShell, RunAndWaitWaitsPumpingMessagesAndIgnoresTheExitCode) {
   CountingRuntime runtime;
   LinuxShell shell(runtime);
-  const fs::path folder = fs::temp_directory_path() / "voltaro-shell-test";
-  fs::remove_all(folder);
-  fs::create_directories(folder);
+  const voltaro::testing::TemporaryFolder temporary;
+  const fs::path& folder = temporary.path();
 
   EXPECT_TRUE(
       shell.runAndWait(false, "sh", {"-c", "sleep 0.3; pwd > where.txt; exit 3"}, folder.string()));
@@ -75,7 +75,6 @@ TEST(LinuxShell, RunAndWaitWaitsPumpingMessagesAndIgnoresTheExitCode) {
   EXPECT_GT(runtime.pumps, 5);
 
   EXPECT_FALSE(shell.runAndWait(false, "/nonexistent/program", {}, ""));
-  fs::remove_all(folder);
 }
 
 TEST(PowerSettingsPrograms, TheRunningDesktopsProgramComesFirstThenTheTablesOrder) {

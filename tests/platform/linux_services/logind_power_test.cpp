@@ -11,12 +11,12 @@
 #include <memory>
 
 #include "alerts/system_actions.h"
+#include "fakes/dbusmock_bus.h"
 #include "fakes/fake_audio.h"
 #include "fakes/fake_error_report.h"
 #include "platform/sim/sim_display.h"
 #include "platform/sim/sim_power.h"
 #include "platform/sim/sim_shell.h"
-#include "private_bus.h"
 
 namespace voltaro::platform::linux_services {
 namespace {

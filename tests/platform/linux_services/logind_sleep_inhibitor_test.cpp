@@ -11,7 +11,7 @@
 #include <QDBusMessage>
 #include <memory>
 
-#include "private_bus.h"
+#include "fakes/dbusmock_bus.h"
 
 namespace voltaro::platform::linux_services {
 namespace {

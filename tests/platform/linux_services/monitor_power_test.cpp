@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "platform/linux_services/x11_dpms.h"
-#include "private_bus.h"
+#include "fakes/dbusmock_bus.h"
 
 namespace voltaro::platform::linux_services {
 namespace {

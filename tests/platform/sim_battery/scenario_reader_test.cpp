@@ -50,6 +50,11 @@ TEST(ScenarioReader, AppliesStatementsAndKeepsTimedEvents) {
 
   ASSERT_FALSE(reader.apply(result.events[2].action, driver).has_value());
   EXPECT_EQ(driver.slot(2).battery.tag, 99u);
+
+  // Readings the driver could not take carry its unknown markers.
+  ASSERT_TRUE(reader.read("status 2 capacity=unknown voltage=unknown\n", driver).ok());
+  EXPECT_EQ(b.status.capacity, kUnknownCapacity);
+  EXPECT_EQ(b.status.voltage, kUnknownVoltage);
 }
 
 TEST(ScenarioReader, BadLinesAreNamedByNumber) {
@@ -74,6 +79,7 @@ TEST(ScenarioReader, BadLinesAreNamedByNumber) {
       {"# ok\nat 10 remove 9\n", 2},
       {"at 10 at 20 plug\n", 1},
       {"status 1 capacity=1 capacity=2\n", 1},
+      {"status 1 voltage=none\n", 1},
   };
   for (const Case& c : cases) {
     SimBatteryDriver driver;
@@ -98,6 +104,28 @@ TEST(ScenarioReader, AddedVerbsAreUsableInEvents) {
   EXPECT_EQ(result.events.at(0).action.verb, "suspend");
   EXPECT_FALSE(reader.read("at 700 suspend now\n", driver).ok());
   EXPECT_FALSE(ScenarioReader().read("at 700 suspend\n", driver).ok());
+}
+
+TEST(ScenarioReader, RunnerStatementsAreCheckedAndHandedBackNotApplied) {
+  ScenarioReader reader;
+  reader.addRunnerStatement("switch", [](const ScenarioLine& line) {
+    return line.words.empty() ? std::nullopt : std::optional<std::string>("no words");
+  });
+  SimBatteryDriver driver;
+  const auto result = reader.read("slot 1 interface battery\nswitch\nat 5 switch\nplug\n", driver);
+  ASSERT_TRUE(result.ok()) << result.error->text();
+  ASSERT_EQ(result.statements.size(), 1u);
+  EXPECT_EQ(result.statements[0].number, 2);
+  ASSERT_EQ(result.events.size(), 1u);
+  EXPECT_EQ(result.events[0].action.verb, "switch");
+  EXPECT_EQ(result.events[0].atSeconds, 5u);
+  // The battery statements around them were applied as usual.
+  EXPECT_EQ(driver.battery(1).status.powerState & kPowerOnLine, kPowerOnLine);
+  const auto bad = reader.read("at 5 switch now\n", driver);
+  ASSERT_FALSE(bad.ok());
+  EXPECT_EQ(bad.error->text(), "line 1: no words");
+  EXPECT_TRUE(reader.isRunnerStatement("switch"));
+  EXPECT_FALSE(reader.isRunnerStatement("unplug"));
 }
 
 TEST(ScenarioReader, MissingFileIsAnError) {

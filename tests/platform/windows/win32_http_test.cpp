@@ -69,6 +69,7 @@ class OneShotServer {
 };
 
 const std::atomic<bool> kRun{false};
+constexpr std::size_t kBound = 64 * 1024;
 
 TEST(HttpAddressTest, SchemeHostAndPath) {
   const auto plain = splitHttpAddress("http://updates.example/vtversion.txt");
@@ -86,7 +87,7 @@ TEST(HttpAddressTest, SchemeHostAndPath) {
 TEST(Win32HttpTest, TheBodyComesBackUnchangedForAPlainGet) {
   OneShotServer server("HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n 9.3 \r\n");
   Win32Http http(server.port());
-  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kRun), " 9.3 \r\n") << "no trimming";
+  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kBound, kRun), " 9.3 \r\n") << "no trimming";
   const std::string& request = server.request();
   EXPECT_EQ(request.rfind("GET /vtversion.txt HTTP/1.0\r\n", 0), 0u) << request;
   EXPECT_NE(request.find("\r\nAccept: */*\r\n"), std::string::npos) << request;
@@ -99,34 +100,41 @@ TEST(Win32HttpTest, ALongBodyArrivesWholeAcrossBlocks) {
   OneShotServer server("HTTP/1.0 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
                        "\r\n\r\n" + body);
   Win32Http http(server.port());
-  EXPECT_EQ(http.get("127.0.0.1", "/long", kRun), body);
+  EXPECT_EQ(http.get("127.0.0.1", "/long", kBound, kRun), body);
+}
+
+TEST(Win32HttpTest, ReadingStopsAtTheBound) {
+  const std::string body(5000, 'x');
+  OneShotServer server("HTTP/1.0 200 OK\r\n\r\n" + body);
+  Win32Http http(server.port());
+  EXPECT_EQ(http.get("127.0.0.1", "/big", 2000, kRun), std::string(2000, 'x'));
 }
 
 TEST(Win32HttpTest, TheStatusIsNotExamined) {
   OneShotServer server("HTTP/1.0 404 Not Found\r\n\r\n<html>gone</html>");
   Win32Http http(server.port());
-  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kRun), "<html>gone</html>");
+  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kBound, kRun), "<html>gone</html>");
 }
 
 TEST(Win32HttpTest, AnEmptyBodyIsAFailure) {
   OneShotServer server("HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n");
   Win32Http http(server.port());
-  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kRun), std::nullopt);
+  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kBound, kRun), std::nullopt);
 }
 
 TEST(Win32HttpTest, NoServerIsAFailure) {
   std::uint16_t port = 0;
   { port = OneShotServer("").port(); }  // a port that was free and is closed again
   Win32Http http(port);
-  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kRun), std::nullopt);
+  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kBound, kRun), std::nullopt);
 }
 
 TEST(Win32HttpTest, AnAbortedRequestFailsEvenWithAnAnswer) {
   OneShotServer server("HTTP/1.0 200 OK\r\n\r\n9.2");
   const std::atomic<bool> abort{true};
   Win32Http http(server.port());
-  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", abort), std::nullopt);
-  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kRun), "9.2") << "the server was there";
+  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kBound, abort), std::nullopt);
+  EXPECT_EQ(http.get("127.0.0.1", "/vtversion.txt", kBound, kRun), "9.2") << "the server was there";
 }
 
 }  // namespace
