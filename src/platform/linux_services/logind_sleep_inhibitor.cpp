@@ -10,6 +10,8 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.login1");
 const QString kManagerPath = QStringLiteral("/org/freedesktop/login1");
 const QString kManagerInterface = QStringLiteral("org.freedesktop.login1.Manager");
+// A logind that does not answer must not hold the program's tick for long.
+constexpr int kCallTimeoutMs = 2000;
 }  // namespace
 
 LogindSleepInhibitor::LogindSleepInhibitor(QDBusConnection bus, std::string who)
@@ -30,7 +32,7 @@ bool LogindSleepInhibitor::hold(const std::string& why) {
       QDBusMessage::createMethodCall(kService, kManagerPath, kManagerInterface, "Inhibit");
   call << QStringLiteral("idle:sleep") << QString::fromStdString(who_)
        << QString::fromStdString(why) << QStringLiteral("block");
-  const QDBusReply<QDBusUnixFileDescriptor> reply = bus_.call(call);
+  const QDBusReply<QDBusUnixFileDescriptor> reply = bus_.call(call, QDBus::Block, kCallTimeoutMs);
   if (!reply.isValid() || !reply.value().isValid()) return false;
   lock_ = reply.value();
   return true;
