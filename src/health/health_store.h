@@ -102,6 +102,9 @@ class HealthStore {
   // `text`, or "None" while the value's file could not be read and nothing
   // stands in its place.
   std::string shown(std::string_view suffix, std::string text) const;
+  // The battery reports only a percentage: it has no capacities to wear.
+  bool relativeUnits() const;
+  void refreshWearFigures();
   void raiseMaximumCapacity();
   void loadLatestCalibration();
   void loadCounters();

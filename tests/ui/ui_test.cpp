@@ -394,10 +394,11 @@ TEST(QtErrorReportTest, ReportsShowInOneBoxThatNobodyMustAnswer) {
   EXPECT_FALSE(box->isModal());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-  errors.report("second");
+  errors.report("<b>second</b>");
   QCoreApplication::processEvents();
   EXPECT_EQ(errors.box(), box);
-  EXPECT_EQ(box->text(), "first\n\nsecond");
+  EXPECT_EQ(box->text(), "first\n\n<b>second</b>");
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);  // a file name is never read as markup
 
   box->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
