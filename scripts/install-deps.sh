@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev nlohmann-json3-dev
-  umockdev acpi python3-dbusmock dbus xdg-user-dirs
+  qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev libxext-dev
+  libglib2.0-dev nlohmann-json3-dev
+  umockdev acpi python3-dbusmock dbus xdg-user-dirs locales
   xvfb xauth fonts-dejavu-core
 )
 

@@ -88,6 +88,7 @@ void MainWindow::buildPages() {
   addHeader(calibrate, 32, 340, "Calibration");
   addHeader(calibrate, 408, 360, "Fast Discharge");
   addValue(calibrate, Page::Calibrate, "Calibration", 295, 30, 80);
+  addValue(calibrate, Page::Calibrate, "Fast Discharge", 615, 30, 60);
   for (int k = 0; k < 8; ++k) {
     addCaption(calibrate, 32, rowTop(k), kCalibration[k]);
     addValue(calibrate, Page::Calibrate, kCalibration[k], 295, rowTop(k), 90);

@@ -5,8 +5,11 @@
 #include <array>
 
 #include "engine/service_set.h"
+#include "logs/log_stamp.h"
+#include "platform/linux/locale_short_date.h"
 #include "platform/linux/pulse_audio.h"
 #include "platform/linux_services/qt_http_client.h"
+#include "platform/linux_threads/posix_worker_threads.h"
 #include "scenario/scenario_script.h"
 #include "ui/qt_runtime.h"
 
@@ -34,12 +37,17 @@ struct ProgramServices::Parts {
   ui::QtRuntime runtime;
   platform::PulseAudio audio{embeddedClips(), "Voltaro"};
   platform::linux_services::QtHttpClient http;
+  // The fast-discharge workers: the steady clock and their raised priority,
+  // on the real and the simulated battery alike.
+  platform::linux_threads::PosixWorkerThreads threads;
   std::unique_ptr<engine::ServiceSet> set;
   scenario::ScenarioScript script;
   std::unique_ptr<scenario::ScenarioRun> run;
 };
 
 ProgramServices::ProgramServices() : parts_(std::make_unique<Parts>()) {
+  // The logs and reports write dates in the user's regional short date.
+  logs::setShortDatePattern(platform::localeShortDatePattern().value_or(""));
   const QByteArray scenarioFile = qgetenv("VOLTARO_SIMULATE");
   simulated_ = !scenarioFile.isEmpty();
   engine::ServiceChoice choice;
@@ -47,6 +55,7 @@ ProgramServices::ProgramServices() : parts_(std::make_unique<Parts>()) {
   choice.actions = simulated_ ? engine::Actions::Simulated : engine::Actions::System;
   choice.documents = engine::Documents::User;
   choice.audio = &parts_->audio;
+  choice.threads = &parts_->threads;
   parts_->set = engine::ServiceSet::create(parts_->runtime, choice, scenarioError_);
   if (!parts_->set) return;
   parts_->set->setOnAcPower([this] { return onAcPowerHint ? onAcPowerHint() : true; });

@@ -108,8 +108,10 @@ void MonitorBridge::evaluateAlerts() {
                                  .remainingSeconds = e_.live_.knownRemaining(slot)});
 }
 
+// Every restart looks for the device again: a backlight that appeared since
+// (a driver loaded late, a panel switched on) is found too.
 void MonitorBridge::reopenBrightness() {
-  if (e_.brightness_.available()) e_.brightness_.initBrightness();
+  e_.brightness_.initBrightness();
 }
 
 void MonitorBridge::recordHistorySample(std::uint16_t quarterPercent, monitor::HistoryKind kind) {
@@ -216,7 +218,7 @@ void SettingsBridge::setAutoRun(bool on) {
   e_.ports_.window.setAutoRun(on);
 }
 void SettingsBridge::applyProcessPriority() {
-  e_.taskPriority_.applyTaskPriority();
+  e_.taskPriority_.applyAndReport();
 }
 
 void SettingsBridge::redrawSettingsPages() {

@@ -5,12 +5,15 @@
 #include "platform/runtime.h"
 
 #ifdef VOLTARO_HAVE_SYSTEM_ACTIONS
+#include "calibration/sleep_blocking_calibration_power.h"
 #include "platform/linux/logind_power_events.h"
 #include "platform/linux/proc_stat_system_times.h"
 #include "platform/linux_services/backlight_display.h"
 #include "platform/linux_services/dbus_power_profiles.h"
 #include "platform/linux_services/linux_shell.h"
 #include "platform/linux_services/logind_power.h"
+#include "platform/linux_services/logind_sleep_inhibitor.h"
+#include "platform/linux_services/monitor_power.h"
 #endif
 
 namespace voltaro::engine {
@@ -34,6 +37,10 @@ struct ServiceSet::SystemParts {
   std::unique_ptr<platform::PowerPlanTool> planTool;
 #ifdef VOLTARO_HAVE_SYSTEM_ACTIONS
   std::unique_ptr<platform::linux_services::BacklightWriter> backlightWriter;
+  std::unique_ptr<platform::linux_services::DesktopMonitorPower> monitorPower;
+  // A calibration keeps the computer awake through a logind lock.
+  std::unique_ptr<platform::SleepInhibitor> sleepInhibitor;
+  std::unique_ptr<calibration::CalibrationPower> calibrationPower;
 #endif
 };
 
@@ -68,11 +75,16 @@ bool ServiceSet::chooseActions([[maybe_unused]] std::string& error) {
   system_->systemTimes = std::make_unique<platform::ProcStatSystemTimes>();
   system_->shell = std::make_unique<LinuxShell>(runtime_);
   system_->backlightWriter = std::make_unique<LogindBacklightWriter>();
+  system_->monitorPower = std::make_unique<DesktopMonitorPower>();
   system_->display = std::make_unique<BacklightDisplay>(
-      kBacklightFolder, *system_->backlightWriter, *system_->shell,
+      kBacklightFolder, *system_->backlightWriter,
+      [this] { return system_->monitorPower->turnOff(); },
       [this] { return onAcPower_ ? onAcPower_() : true; });
   system_->power = std::make_unique<LogindPower>();
   system_->planTool = std::make_unique<DbusPowerProfilesTool>();
+  system_->sleepInhibitor = std::make_unique<LogindSleepInhibitor>();
+  system_->calibrationPower =
+      std::make_unique<calibration::SleepBlockingCalibrationPower>(*system_->sleepInhibitor);
   return true;
 #else
   error = "this build has no system services; it runs on simulated ones only";
@@ -116,9 +128,12 @@ PlatformServices ServiceSet::services() {
                             own ? *s.power : m.power,
                             own ? *s.planTool : m.planTool,
                             own ? *s.shell : m.shell};
-  // The system's calibration leaves the power settings alone (the engine's
-  // stand-in); the simulated one records what it would change.
+  // The system's calibration leaves the power settings alone and keeps the
+  // computer awake; the simulated one records what it would change.
   if (!own) services.calibrationPower = &m.calibrationPower;
+#ifdef VOLTARO_HAVE_SYSTEM_ACTIONS
+  if (own) services.calibrationPower = s.calibrationPower.get();
+#endif
   services.threads = choice_.threads;
   return services;
 }

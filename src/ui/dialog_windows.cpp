@@ -127,9 +127,10 @@ ParametersWindow::ParametersWindow() : SkinnedDialog("Parameters", {590, 389}, 3
 }
 
 void ParametersWindow::fill(const view::ParametersContent& content) {
-  const std::array<const std::string*, 6> values = {&content.activePlan,     &content.chargeLevel,
-                                                    &content.lowAction,      &content.criticalLevel,
-                                                    &content.criticalAction, &content.reserveLevel};
+  const std::array<const std::string*, 7> values = {
+      &content.activePlan,         &content.chargeLevel,    &content.lowAction,
+      &content.criticalLevel,      &content.criticalAction, &content.reserveLevel,
+      &content.sleepAndHibernation};
   for (std::size_t i = 0; i < values.size(); ++i) {
     values_[i]->setText(qs(*values[i]));
     values_[i]->adjustSize();

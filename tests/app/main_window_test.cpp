@@ -253,6 +253,15 @@ TEST_F(MainWindowTest, SwitchesShowTheirSettingAndTheCriticalActionsExcludeEachO
   EXPECT_LT(off.green(), 100);
 }
 
+TEST_F(MainWindowTest, TheCalibratePageShowsWhetherTheFastDischargeRuns) {
+  harness.window.showPage(PageNumber::Calibrate);
+  EXPECT_EQ(harness.window.valueText(Page::Calibrate, "Fast Discharge"), "Off");
+  harness.engine().fastDischarge().startFastDischarge();
+  EXPECT_EQ(harness.window.valueText(Page::Calibrate, "Fast Discharge"), "On");
+  harness.engine().fastDischarge().stopFastDischarge();
+  EXPECT_EQ(harness.window.valueText(Page::Calibrate, "Fast Discharge"), "Off");
+}
+
 TEST_F(MainWindowTest, ShiftStepsTheWarningLevelByTenWithinItsBounds) {
   harness.settings().WarningLevel = 5;
   harness.pressAndRelease(38, {13, 13}, {13, 13}, Qt::ShiftModifier);

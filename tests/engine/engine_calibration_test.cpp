@@ -4,8 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "calibration/sleep_blocking_calibration_power.h"
 #include "common/file_io.h"
 #include "engine/engine_harness.h"
+#include "fakes/fake_sleep_inhibitor.h"
 #include "journal/journal_files.h"
 
 namespace voltaro::testing {
@@ -70,9 +72,16 @@ class EngineCalibrationTest : public ::testing::Test {
 
 TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
   std::uint32_t calibrationsBefore = 0;
+  // The computer is kept awake while the calibration runs, in each run of
+  // the program; the lock of the first run ends with its process.
+  fakes::FakeSleepInhibitor firstLock;
+  calibration::SleepBlockingCalibrationPower firstPower(firstLock);
   {
     EngineHarness h(documents.path());
+    h.calibrationPower = &firstPower;
+    EXPECT_FALSE(firstLock.held());
     startCalibration(h);
+    EXPECT_TRUE(firstLock.held());
     calibrationsBefore = h.engine().healthRecord().calibrations;
     EXPECT_EQ(h.engine().texts().get(view::Page::Calibrate, "Calibration"), "On");
     EXPECT_THAT(lines(h, "calib.txt"), ElementsAre("Calibration started"));
@@ -91,12 +100,16 @@ TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
     // The computer shuts down at the critical level: no exit procedure runs.
   }
 
+  fakes::FakeSleepInhibitor secondLock;
+  calibration::SleepBlockingCalibrationPower secondPower(secondLock);
   EngineHarness h(documents.path());
+  h.calibrationPower = &secondPower;
   h.driver.battery(1).status = kRecharging;
   ASSERT_EQ(h.create(), 0);
   h.engine().settings().CalibrationLog = 1;
   h.startAndRun(5);
   ASSERT_TRUE(h.engine().calibration().calibrating()) << "resumed from the markers";
+  EXPECT_TRUE(secondLock.held());
   EXPECT_TRUE(fileExists(h.dataFile("calib2.txt")));
   EXPECT_TRUE(h.confirmation.shown.empty());
 
@@ -106,6 +119,7 @@ TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
   h.driver.battery(1).status = kFullOnPower;
   h.run(3);
   EXPECT_FALSE(h.engine().calibration().calibrating());
+  EXPECT_FALSE(secondLock.held()) << "completed: the computer may sleep again";
   EXPECT_EQ(h.engine().texts().get(view::Page::Calibrate, "Calibration"), "Off");
   EXPECT_FALSE(fileExists(h.dataFile("calib.txt")));
   EXPECT_FALSE(fileExists(h.dataFile("calib2.txt")));
@@ -148,7 +162,10 @@ TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
 }
 
 TEST_F(EngineCalibrationTest, CalibrateAgainAndYesStopsWithoutNoticeOrRecord) {
+  fakes::FakeSleepInhibitor lock;
+  calibration::SleepBlockingCalibrationPower power(lock);
   EngineHarness h(documents.path());
+  h.calibrationPower = &power;
   startCalibration(h);
   const health::HealthRecord before = h.engine().healthRecord();
   h.driver.battery(1).status = kHalfOnBattery;
@@ -159,6 +176,7 @@ TEST_F(EngineCalibrationTest, CalibrateAgainAndYesStopsWithoutNoticeOrRecord) {
   const std::size_t shown = h.confirmation.shown.size();
   h.engine().dialog().answerYes();
   EXPECT_FALSE(h.engine().calibration().calibrating());
+  EXPECT_FALSE(lock.held()) << "stopped: the computer may sleep again";
   EXPECT_EQ(h.confirmation.shown.size(), shown) << "no completion notice";
   EXPECT_FALSE(fileExists(h.dataFile("calib.txt")));
 

@@ -9,7 +9,6 @@
 #include "brightness_command.h"
 #include "platform/linux_services/backlight_display.h"
 #include "platform/linux_services/logind_power.h"
-#include "platform/sim/sim_shell.h"
 
 namespace voltaro::tools {
 
@@ -65,8 +64,8 @@ int runBrightnessCommand(const std::vector<std::string>& args, std::ostream& out
     logindWriter = std::make_unique<platform::linux_services::LogindBacklightWriter>();
     writer = logindWriter.get();
   }
-  platform::sim::SimShell shell;  // only the monitor-off command would use it
-  platform::linux_services::BacklightDisplay display(classFolder, *writer, shell,
+  // The brightness command never turns the monitor off.
+  platform::linux_services::BacklightDisplay display(classFolder, *writer, nullptr,
                                                      [] { return true; });
   return runBrightnessCommandWith(display, rest, out, err);
 }
