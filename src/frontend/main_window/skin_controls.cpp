@@ -1,8 +1,8 @@
-#include "app/skin_controls.h"
+#include "frontend/main_window/skin_controls.h"
 
 #include <cmath>
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 bool insideHitArea(int number, int x, int y) {
   if (number <= kTopBarLastControl) return true;
@@ -78,4 +78,4 @@ void SkinControls::resetAll() {
   }
 }
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 inline constexpr int kFirstControl = 1;
 inline constexpr int kLastControl = 90;
@@ -71,4 +71,4 @@ class SkinControls {
   std::array<State, kLastControl + 1> states_{};
 };
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

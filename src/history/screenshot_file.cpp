@@ -1,31 +1,27 @@
-#include "history/graph_screenshot.h"
+#include "history/screenshot_file.h"
 
-#include <QPainter>
 #include <filesystem>
 
 #include "common/file_io.h"
-#include "history/graph_jpeg.h"
-#include "history/graph_text.h"
+#include "history/graph_font.h"
 #include "history/screenshot_name.h"
 
 namespace voltaro::history {
 
-void stampCaption(QImage& surface, const std::string& caption, double dotsPerInch) {
-  QPainter painter(&surface);
-  drawGraphText(painter, 50, 418, QString::fromStdString(caption), graphFont(dotsPerInch),
-                kAxisTextColor);
+void stampCaption(canvas::Canvas& surface, const std::string& caption, double dotsPerInch) {
+  drawGraphText(surface, 50, 418, caption, graphFontSpec(dotsPerInch), kAxisTextColour);
 }
 
-void eraseCaption(QImage& surface) {
-  QPainter painter(&surface);
+void eraseCaption(canvas::Canvas& surface) {
   // x 50..200, y 418..434, both ends included.
-  painter.fillRect(QRect(50, 418, 151, 17), Qt::black);
+  surface.fill({50, 418, 151, 17}, 0);
 }
 
-ScreenshotResult saveScreenshot(QImage& surface, const std::string& folder,
-                                const std::string& caption, double dotsPerInch) {
+ScreenshotResult saveScreenshot(canvas::Canvas& surface, const JpegEncoder& encode,
+                                const std::string& folder, const std::string& caption,
+                                double dotsPerInch) {
   stampCaption(surface, caption, dotsPerInch);
-  const auto jpeg = encodeJpeg(surface, kScreenshotQuality);
+  const auto jpeg = encode();
   ScreenshotResult result;
   result.number = firstFreeShotNumber(folder);
   result.fileName = shotFileName(result.number);

@@ -5,7 +5,7 @@
 
 #include "settings/app_settings.h"
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 // The field a plain switch flips; nullptr for controls that are not plain
 // switches (the priority radios show TaskPriority instead).
@@ -18,4 +18,4 @@ bool switchShowsOn(const settings::AppSettings& settings, int number);
 // other. False when `number` is no plain switch.
 bool flipSwitch(settings::AppSettings& settings, int number);
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

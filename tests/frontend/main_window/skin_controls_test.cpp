@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "app/control_layout.h"
-#include "app/skin_controls.h"
-#include "app/switch_table.h"
+#include "frontend/main_window/control_layout.h"
+#include "frontend/main_window/skin_controls.h"
+#include "frontend/main_window/switch_table.h"
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 namespace {
 
 TEST(HitArea, TopBarIsInsideEverywhereAndRoundControlsOnlyInTheirCircle) {
@@ -151,4 +151,4 @@ TEST(SwitchTable, PriorityRadiosShowOnlyTheCurrentPriority) {
 }
 
 }  // namespace
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

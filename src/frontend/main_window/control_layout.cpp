@@ -1,9 +1,9 @@
-#include "app/control_layout.h"
+#include "frontend/main_window/control_layout.h"
 
 #include <algorithm>
 #include <array>
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 namespace {
 constexpr auto kInfo = PageNumber::Information;
@@ -170,4 +170,4 @@ std::string_view pageTitle(PageNumber page) {
   return kTitles[static_cast<std::size_t>(page) - 1];
 }
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

@@ -1,12 +1,13 @@
-#include "history/graph_drawing.h"
+#include "history/graph_plot.h"
 
-#include <QPainter>
 #include <algorithm>
 #include <array>
+#include <string>
 
 #include "common/rounding.h"
-#include "history/graph_line.h"
-#include "history/graph_text.h"
+#include "history/graph_font.h"
+#include "history/graph_geometry.h"
+#include "history/graph_stroke.h"
 #include "history/history_zoom.h"
 
 namespace voltaro::history {
@@ -16,9 +17,10 @@ constexpr int kColumns = kPageSamples;  // 720
 constexpr int kLastFillColumn = kColumns - 1;
 constexpr int kMissing = -1;
 
-const LineStyle kChargeLine{QColor(0xF0, 0xA0, 0x00), 2.0, 1.0, Qt::RoundCap};
-const LineStyle kDischargeLine{QColor(0xA0, 0x20, 0x10), 1.0, 0.5};
-const QColor kLevelLabelColor{0xC0, 0x88, 0x10};
+constexpr canvas::Stroke kChargeLine{canvas::rgb(0xF0, 0xA0, 0x00), 2.0, 1.0,
+                                     canvas::LineCap::Round};
+constexpr canvas::Stroke kDischargeLine{canvas::rgb(0xA0, 0x20, 0x10), 1.0, 0.5};
+constexpr canvas::Colour kLevelLabelColour = canvas::rgb(0xC0, 0x88, 0x10);
 
 // Value of an entry, or kMissing for an empty entry or an index off the buffer.
 int valueAt(const ChargeHistory& history, int index) {
@@ -47,40 +49,40 @@ ColumnSamples columnSamples(const ChargeHistory& history, int i) {
 
 class PlotPainter {
  public:
-  PlotPainter(QPainter& painter, const GraphOptions& options)
-      : painter_(painter), options_(options) {}
+  PlotPainter(canvas::Canvas& canvas, const GraphOptions& options)
+      : canvas_(canvas), options_(options) {}
 
   void segment(PlotPoint from, PlotPoint to) {
-    drawGraphLine(painter_, {columnX(from.column), chargeY(from.value)},
-                  {columnX(to.column), chargeY(to.value)}, kChargeLine);
+    strokeGraphLine(canvas_, {columnX(from.column), chargeY(from.value)},
+                    {columnX(to.column), chargeY(to.value)}, kChargeLine);
   }
 
   void fill(int column, int value, SampleKind kind) {
     if (!options_.filled || column < 1 || column > kLastFillColumn) return;
-    LineStyle style{QColor(), column == kLastFillColumn ? 2.0 : 1.0, 0.5};
+    canvas::Stroke style{0, column == kLastFillColumn ? 2.0 : 1.0, 0.5};
     switch (kind) {
       case SampleKind::OnPower:
-        style.color = QColor(0x0F, 0x20, 0x50);
+        style.colour = canvas::rgb(0x0F, 0x20, 0x50);
         break;
       case SampleKind::Charging:
-        style.color = QColor(0x08, 0x34, 0x16);
+        style.colour = canvas::rgb(0x08, 0x34, 0x16);
         break;
       case SampleKind::OnBattery:
-        style.color = QColor(0x50, 0x17, 0x08);
+        style.colour = canvas::rgb(0x50, 0x17, 0x08);
         break;
       case SampleKind::None:
         return;
     }
-    drawGraphLine(painter_, {columnX(column), fillTopY(value)}, {columnX(column), kFillBottomY},
-                  style);
+    strokeGraphLine(canvas_, {columnX(column), fillTopY(value)}, {columnX(column), kFillBottomY},
+                    style);
   }
 
  private:
-  QPainter& painter_;
+  canvas::Canvas& canvas_;
   const GraphOptions& options_;
 };
 
-void drawLevelLabel(QPainter& painter, const ChargeHistory& history, const GraphOptions& options,
+void drawLevelLabel(canvas::Canvas& canvas, const ChargeHistory& history, const GraphOptions& options,
                     const GraphReadings& readings) {
   if (history.origin() != newestOrigin(history.zoom())) return;
   const int newest = history.newestIndex();
@@ -89,8 +91,8 @@ void drawLevelLabel(QPainter& painter, const ChargeHistory& history, const Graph
   const auto level = std::clamp<std::int64_t>(roundHalfEven(readings.chargePercent), 0, 100);
   const int x = newestColumn(history.zoom(), history.writePosition()) + 42;
   const int y = 402 - history.sample(newest);
-  drawGraphText(painter, x, y, QString::number(level) + QLatin1Char('%'),
-                graphFont(options.dotsPerInch), kLevelLabelColor);
+  drawGraphText(canvas, x, y, std::to_string(level) + "%", graphFontSpec(options.dotsPerInch),
+                kLevelLabelColour);
 }
 
 void drawPlain(PlotPainter& plot, const ChargeHistory& history) {
@@ -204,19 +206,18 @@ std::optional<DischargeProjection> dischargeProjection(const ChargeHistory& hist
   return DischargeProjection{{double(w), level}, end};
 }
 
-void drawHistory(QImage& surface, const ChargeHistory& history, const GraphOptions& options,
+void drawHistory(canvas::Canvas& canvas, const ChargeHistory& history, const GraphOptions& options,
                  const GraphReadings& readings) {
-  QPainter painter(&surface);
-  drawLevelLabel(painter, history, options, readings);
-  PlotPainter plot(painter, options);
+  drawLevelLabel(canvas, history, options, readings);
+  PlotPainter plot(canvas, options);
   if (options.smooth) {
     drawSmooth(plot, history);
   } else {
     drawPlain(plot, history);
   }
   if (const auto line = dischargeProjection(history, options, readings)) {
-    drawGraphLine(painter, {columnX(line->from.column), chargeY(line->from.value)},
-                  {columnX(line->to.column), chargeY(line->to.value)}, kDischargeLine);
+    strokeGraphLine(canvas, {columnX(line->from.column), chargeY(line->from.value)},
+                    {columnX(line->to.column), chargeY(line->to.value)}, kDischargeLine);
   }
 }
 

@@ -1,9 +1,9 @@
-#include "app/switch_table.h"
+#include "frontend/main_window/switch_table.h"
 
 #include <array>
 #include <utility>
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 namespace {
 using S = settings::AppSettings;
@@ -73,4 +73,4 @@ bool flipSwitch(settings::AppSettings& settings, int number) {
   return true;
 }
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

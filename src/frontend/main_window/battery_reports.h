@@ -9,7 +9,7 @@
 
 #include "view/shown_texts.h"
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 struct ReportHeader {
   int slot = 1;      // the current slot's number
@@ -25,4 +25,4 @@ std::vector<std::string> calibrationDataReport(const view::ShownTexts& texts,
                                                const ReportHeader& header, bool primarySelected,
                                                int primarySlot);
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 // The pages in their numbering: 1 Information .. 6 Home.
 enum class PageNumber : std::uint8_t {
@@ -65,4 +65,4 @@ constexpr int rowControlTop(int k) {
   return rowTop(k) - 5;
 }
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

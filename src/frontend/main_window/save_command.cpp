@@ -1,17 +1,17 @@
-// The top bar's Save command (act9): it saves what the current page shows.
+#include "frontend/main_window/save_command.h"
+
 #include "alerts/sounds.h"
-#include "app/battery_reports.h"
-#include "app/main_window.h"
 #include "common/file_io.h"
 #include "common/scramble.h"
 #include "engine/engine.h"
-#include "history/graph.h"
-#include "history/graph_screenshot.h"
+#include "frontend/main_window/battery_reports.h"
 #include "logs/log_stamp.h"
 #include "monitor/busy_flag.h"
+#include "monitor/monitor.h"
 #include "view/file_dialog_port.h"
+#include "view/status_line.h"
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 namespace {
 constexpr int kSaveWaitRounds = 10;
@@ -35,24 +35,23 @@ void writeReport(engine::Engine& e, const std::string& path,
 }
 }  // namespace
 
-void MainWindow::act9() {
-  if (engine_ == nullptr) return;
-  engine::Engine& e = *engine_;
-  if (!e.slots().deviceSetValid || e.slots().batteryCount == 0 || page_ == PageNumber::Home) {
+void act9(engine::Engine& e, PageNumber page, view::StatusLine& status,
+          const std::function<void()>& graphScreenshot) {
+  if (!e.slots().deviceSetValid || e.slots().batteryCount == 0 || page == PageNumber::Home) {
     alerts::playRefusal(e.services().audio, e.settings());
     return;
   }
   const ReportHeader header{e.slots().currentSlot, logs::logStamp(e.services().runtime.now()).date};
-  switch (page_) {
+  switch (page) {
     case PageNumber::Settings:
-      show(std::string(e.saveSettings() ? "Settings have been saved"
+      status.show(std::string(e.saveSettings() ? "Settings have been saved"
                                         : "Settings could not be saved"));
       return;
     case PageNumber::Alerts:
-      show(std::string(e.saveSettings() ? "Alerts have been saved" : "Alerts could not be saved"));
+      status.show(std::string(e.saveSettings() ? "Alerts have been saved" : "Alerts could not be saved"));
       return;
     case PageNumber::Graph:
-      saveGraphScreenshot();
+      graphScreenshot();
       return;
     case PageNumber::Information: {
       const auto path = e.ports().fileDialogs.saveFile(
@@ -75,23 +74,22 @@ void MainWindow::act9() {
   }
 }
 
-void MainWindow::saveGraphScreenshot() {
-  engine::Engine& e = *engine_;
+void saveGraphScreenshot(engine::Engine& e, view::StatusLine& status,
+                         const ScreenshotSaver& save) {
   if (e.monitor().busy()) e.monitor().waitidle(kSaveWaitRounds);
   history::ScreenshotResult result;
   {
     // No tick may redraw the surface between the stamp and the erase.
     monitor::BusyGuard busy(e.monitor().busyFlag());
-    result = history::saveScreenshot(graph_->surface(), e.dataFolder(), productTitle() + " 9.2",
-                                     dotsPerInch_);
+    result = save(e.dataFolder(), productTitle() + " 9.2");
   }
   if (result.saved) {
-    show(result.fileName + " saved OK");
+    status.show(result.fileName + " saved OK");
     return;
   }
   e.ports().errors.report("Cannot save the screenshot \"" + e.dataFolder() + result.fileName +
                           "\": " + result.error + ".");
-  show(result.fileName + " could not be saved");
+  status.show(result.fileName + " could not be saved");
 }
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

@@ -1,6 +1,6 @@
-#include "app/battery_reports.h"
+#include "frontend/main_window/battery_reports.h"
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 namespace {
 using view::Page;
@@ -78,4 +78,4 @@ std::vector<std::string> calibrationDataReport(const view::ShownTexts& texts,
   return lines;
 }
 
-}  // namespace voltaro::app
+}  // namespace voltaro::frontend::main_window

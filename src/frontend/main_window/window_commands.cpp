@@ -1,13 +1,18 @@
-// The commands of the skinned controls and the keys of the main window.
-#include "alerts/sounds.h"
-#include "app/main_window.h"
-#include "app/switch_table.h"
-#include "common/scramble.h"
+#include "frontend/main_window/window_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
 #include "engine/engine.h"
+#include "frontend/main_window/gauge_drawing.h"
+#include "frontend/main_window/switch_table.h"
+#include "frontend/main_window/window_host.h"
 #include "frontend/tray_menu/desktop_openers.h"
 #include "frontend/tray_menu/setting_commands.h"
+#include "monitor/monitor.h"
 
-namespace voltaro::app {
+namespace voltaro::frontend::main_window {
 
 namespace {
 using alerts::AlertColumn;
@@ -154,7 +159,7 @@ bool runTrayMenuSetting(engine::Engine& e, int number) {
   }
 }
 
-bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
+bool runSettingsControl(engine::Engine& e, WindowHost& w, int number) {
   if (runTrayMenuSetting(e, number)) return true;
   auto& s = e.settings();
   switch (number) {
@@ -188,7 +193,7 @@ bool runSettingsControl(engine::Engine& e, MainWindow& w, int number) {
       e.gadget().showGadget();
     }
   }
-  if (number == 25 || number == 80 || number == 83) w.redraw();
+  if (number == 25 || number == 80 || number == 83) w.redrawGraph();
   return true;
 }
 
@@ -214,15 +219,17 @@ bool runGraphControl(engine::Engine& e, int number) {
 
 }  // namespace
 
-void MainWindow::runControl(int number, bool shift) {
-  if (auto page = pageOfButton(number)) {
-    if (*page == page_) return;
-    showPage(*page);
-    if (pageShown) pageShown(*page);
-    return;
-  }
-  if (engine_ == nullptr) return;
-  engine::Engine& e = *engine_;
+bool runPageButton(WindowHost& window, int number) {
+  const auto page = pageOfButton(number);
+  if (!page) return false;
+  if (*page == window.currentPage()) return true;
+  window.showPage(*page);
+  window.pageChosen(*page);
+  return true;
+}
+
+void runControl(engine::Engine& e, WindowHost& window, int number, bool shift) {
+  if (runPageButton(window, number)) return;
   switch (number) {
     case 6:
       frontend::tray_menu::openHelpPage(e);
@@ -231,14 +238,14 @@ void MainWindow::runControl(int number, bool shift) {
       e.closeRequest();
       return;
     case 8:
-      act9();
+      window.saveCommand();
       return;
     case 9:
-      hideToTray();
+      window.hideToTray();
       return;
     case 10:
       e.greenMode().toggleGreenMode();
-      drawgauge();
+      window.drawgauge();
       return;
     case 13:
       openWeb(e, "/voltaro.htm");
@@ -258,30 +265,59 @@ void MainWindow::runControl(int number, bool shift) {
   // The Alerts page's switches have rules of their own, so they go first;
   // the Settings page's plain switches last.
   const bool done = runAlertsControl(e, number, shift) || runCalibrateControl(e, number) ||
-                    runGraphControl(e, number) || runSettingsControl(e, *this, number);
-  if (done) {
-    // A switch may have changed others (the exclusive critical actions, the
-    // priority radios): every control shows its setting again.
-    redrawAllControls();
-    if (number == 59 || number == 60 || number == 81 || number == 82) redraw();
-  }
+                    runGraphControl(e, number) || runSettingsControl(e, window, number);
+  if (!done) return;
+  // A switch may have changed others (the exclusive critical actions, the
+  // priority radios): every control shows its setting again.
+  window.redrawAllControls();
+  if (number == 59 || number == 60 || number == 81 || number == 82) window.redrawGraph();
 }
 
-bool MainWindow::switchOn(int number) const {
-  if (engine_ == nullptr) return false;
-  return switchShowsOn(engine_->settings(), number);
-}
-
-void MainWindow::pressKey(char key) {
-  if (engine_ == nullptr) return;
+void pressKey(engine::Engine& e, WindowHost& window, char key) {
   const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
-  if (upper == 'A') engine_->advice().act31();
-  if (upper == 'C') engine_->calibratePage().handleKey(upper);
+  if (upper == 'A') e.advice().act31();
+  if (upper == 'C') e.calibratePage().handleKey(upper);
   if (upper == 'G' || upper == 'S' || upper == 'H' || upper == 'D') {
-    engine_->powerKeys().handleKey(upper);
-    drawgauge();
+    e.powerKeys().handleKey(upper);
+    window.drawgauge();
   }
-  if (engine_->settingsKeys() != nullptr) engine_->settingsKeys()->pressKey(upper);
+  if (e.settingsKeys() != nullptr) e.settingsKeys()->pressKey(upper);
 }
 
-}  // namespace voltaro::app
+bool prepareShowPage(engine::Engine& e, PageNumber page, bool graphInView) {
+  if (page != PageNumber::Graph) return true;
+  if (graphInView) return false;
+  e.monitor().waitidle(10);
+  return true;
+}
+
+void finishShowPage(engine::Engine& e, WindowHost& window, PageNumber page) {
+  switch (page) {
+    case PageNumber::Settings:
+    case PageNumber::Alerts:
+      e.brightness().readPagePair();
+      return;
+    case PageNumber::Calibrate:
+      e.fastDischargeOptions().showCaptions();
+      return;
+    case PageNumber::Graph:
+      window.redrawGraph();
+      return;
+    case PageNumber::Information:
+    case PageNumber::Home:
+      return;
+  }
+}
+
+GaugeFigures gaugeFigures(engine::Engine& e) {
+  const auto& live = e.live();
+  const float percent = live.percent(e.slots().currentSlot);
+  GaugeFigures figures;
+  figures.level = std::min(static_cast<int>(std::lround(percent)), 100);
+  figures.chargingCase = live.onPower && live.charging && figures.level < 100;
+  figures.mode = gaugeMode(e.fastDischarge().fastDischargeRunning(), e.calibration().calibrating(),
+                           e.greenMode().greenOn());
+  return figures;
+}
+
+}  // namespace voltaro::frontend::main_window
