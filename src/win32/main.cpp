@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "alerts/sounds.h"
 #include "canvas/gdiplus_session.h"
 #include "common/scramble.h"
 #include "engine/default_services.h"
@@ -16,6 +17,7 @@
 #include "frontend/tray_menu/tray_menu_checks.h"
 #include "frontend/tray_menu/tray_menu_commands.h"
 #include "frontend/tray_menu/tray_menu_tree.h"
+#include "platform/windows/win32_audio.h"
 #include "platform/windows/win32_http.h"
 #include "scenario/scenario_run.h"
 #include "scenario/scenario_script.h"
@@ -59,8 +61,17 @@ int main() {
 
   const char* scenarioFile = std::getenv("VOLTARO_SIMULATE");
   const bool simulated = scenarioFile != nullptr && *scenarioFile != '\0';
+  // The clips are the program's own resources.
+  std::array<std::vector<std::uint8_t>, platform::windows::Win32Audio::kClipCount> clips;
+  for (std::size_t i = 0; i < clips.size(); ++i) {
+    const auto bytes = win32::resourceBytes("clip" + std::to_string(i + 1));
+    clips[i].assign(bytes.begin(), bytes.end());
+  }
+  platform::windows::Win32Audio audio(std::move(clips), runtime.window());
   engine::ServiceChoice choice;
+  choice.audio = &audio;
   choice.batteries = simulated ? engine::Batteries::Simulated : engine::Batteries::System;
+  choice.actions = simulated ? engine::Actions::Simulated : engine::Actions::System;
   choice.documents = engine::Documents::User;
   std::string error;
   auto services = engine::ServiceSet::create(runtime, choice, error);
@@ -115,6 +126,9 @@ int main() {
     commands.CoolTrayIcon1Click(cursor.x, cursor.y);
   };
   tray.doubleClicked = [&commands] { commands.CoolTrayIcon1DblClick(); };
+  window.clickSound = [&engine] {
+    alerts::playClip(engine.services().audio, engine.settings(), platform::Clip::Click);
+  };
   window.pageShown = [&checks](frontend::main_window::PageNumber page) {
     checks.checkPage(static_cast<int>(page));
   };

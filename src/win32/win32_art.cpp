@@ -8,7 +8,6 @@
 
 namespace voltaro::win32 {
 
-namespace {
 std::span<const std::uint8_t> resourceBytes(const std::string& name) {
   const std::wstring wide(name.begin(), name.end());
   HRSRC found = FindResourceW(nullptr, wide.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
@@ -18,7 +17,6 @@ std::span<const std::uint8_t> resourceBytes(const std::string& name) {
   const auto* bytes = static_cast<const std::uint8_t*>(LockResource(loaded));
   return {bytes, static_cast<std::size_t>(SizeofResource(nullptr, found))};
 }
-}  // namespace
 
 Win32Art::~Win32Art() {
   for (auto& [number, icon] : icons_) DestroyIcon(icon);

@@ -1,10 +1,13 @@
 // The skin's pictures, embedded in the program as RCDATA resources under
 // their file names ("background", "tray_07", ...) and decoded by GDI+ on
-// first use; one place, so pictures are decoded only when needed.
+// first use; one place, so pictures are decoded only when needed. The sound
+// clips are resources too ("clip1" .. "clip6").
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "canvas/gdiplus_canvas.h"
@@ -12,6 +15,9 @@
 struct HICON__;
 
 namespace voltaro::win32 {
+
+// The bytes of the program's RCDATA resource `name`; empty when missing.
+std::span<const std::uint8_t> resourceBytes(const std::string& name);
 
 class Win32Art {
  public:
