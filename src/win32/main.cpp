@@ -6,6 +6,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 
 #include "alerts/sounds.h"
 #include "canvas/gdiplus_session.h"
@@ -17,6 +19,7 @@
 #include "frontend/tray_menu/tray_menu_checks.h"
 #include "frontend/tray_menu/tray_menu_commands.h"
 #include "frontend/tray_menu/tray_menu_tree.h"
+#include "gadget/skin_files.h"
 #include "platform/windows/win32_audio.h"
 #include "platform/windows/win32_http.h"
 #include "scenario/scenario_run.h"
@@ -24,6 +27,7 @@
 #include "win32/single_instance.h"
 #include "win32/win32_art.h"
 #include "win32/win32_dialogs.h"
+#include "win32/win32_gadget_window.h"
 #include "win32/win32_main_window.h"
 #include "win32/win32_runtime.h"
 #include "win32/win32_tray.h"
@@ -35,6 +39,28 @@ struct ScenarioHost final : scenario::ScenarioHost {
   engine::Engine* running = nullptr;
   engine::Engine* engine() override { return running; }
 };
+
+// The folder of voltaro.exe, where its gadget skins are installed.
+std::string programFolder() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  return std::filesystem::path(std::wstring(path, length)).parent_path().string();
+}
+
+// The gadget's skins beside the program and its charging symbols from the
+// program's resources; a message for the user when one cannot be used.
+std::optional<std::string> createGadget(win32::Win32GadgetWindow& gadget) {
+  gadget::GadgetSkins skins;
+  if (auto error = gadget::loadSkinFiles({programFolder()}, skins)) return error;
+  for (const bool small : {false, true}) {
+    const std::string name = small ? "gadget_charging_small" : "gadget_charging_large";
+    if (auto error = gadget::loadChargingSymbol(win32::resourceBytes(name), small, name, skins)) {
+      return error;
+    }
+  }
+  gadget.controller().formCreate(std::move(skins));
+  return std::nullopt;
+}
 
 // The start-up keeper: the icon is added again every 3 s for the first 11
 // ticks, then every 30 s until the 40th, in case the tray was recreated.
@@ -102,6 +128,7 @@ int main() {
   win32::CancelledFileDialogs fileDialogs;
   engine::HiddenParameters parameters;
   platform::windows::Win32Http http;
+  win32::Win32GadgetWindow gadget;
 
   engine::PlatformServices platformServices = services->services();
   platformServices.http = &http;
@@ -112,7 +139,7 @@ int main() {
   engine::Engine engine(
       platformServices,
       engine::PresentationPorts{tray, window, errors, errors, confirmation, advice, fileDialogs,
-                                window, window, &parameters, nullptr, &checks});
+                                window, window, &parameters, &gadget.controller(), &checks});
   services->setOnAcPower([&engine] { return engine.live().onPower; });
   confirmation.answeredYes = [&engine] { engine.dialog().answerYes(); };
   confirmation.answeredNo = [&engine] { engine.dialog().answerNo(); };
@@ -133,6 +160,10 @@ int main() {
     checks.checkPage(static_cast<int>(page));
   };
   window.attach(engine);
+  gadget.controller().attach(engine);
+  gadget.mainWindowRequested = [&window] { window.showFromTray(); };
+  // The gadget's right-click menu is the notification-area menu itself.
+  gadget.contextMenuRequested = [&tray](int x, int y) { tray.openMenu(x, y); };
 
   tray.setHint(productTitle());
   tray.setIcon(14);
@@ -142,6 +173,13 @@ int main() {
 
   const int status = engine.formCreate();
   if (status != 0) return status;
+  // Monitoring starts once the gadget exists; without its skins the program
+  // cannot show it and ends here.
+  if (auto failure = createGadget(gadget)) {
+    std::fprintf(stderr, "voltaro: %s\n", failure->c_str());
+    errors.showError(*failure);
+    return 3;
+  }
   if (engine.firstRun() || std::getenv("VOLTARO_SHOW_WINDOW") != nullptr) window.showFromTray();
   window.showPage(frontend::main_window::PageNumber::Information);
   engine.enableMonitoring();
