@@ -12,7 +12,9 @@
 #include "fakes/temporary_folder.h"
 #include "frontend/main_window/page_labels.h"
 #include "frontend/tray_menu/tray_menu_tree.h"
+#include "gadget/synthetic_skins.h"
 #include "win32/win32_art.h"
+#include "win32/win32_gadget_window.h"
 #include "win32/win32_main_window.h"
 #include "win32/win32_runtime.h"
 #include "win32/win32_tray.h"
@@ -141,6 +143,26 @@ TEST_F(Win32MainWindowTest, PaintsTheEnginesTextsAndSwitchesPagesByTheTopBar) {
   EXPECT_EQ(window.currentPage(), mw::PageNumber::Graph);
   // The Information page's values are gone with their page.
   EXPECT_EQ(brightPixels(window, box), 0);
+}
+
+TEST(Win32GadgetWindow, PutsTheCompositionOnScreenAtItsSizeAfterTheFadeIn) {
+  testing::TemporaryFolder folder;
+  testing::EngineHarness harness(folder.path());
+  Win32GadgetWindow gadget;
+  harness.gadget = &gadget.controller();
+  ASSERT_EQ(harness.create(), 0);
+  gadget.controller().attach(harness.engine());
+  gadget.controller().formCreate(gadget::testing::syntheticSkins());
+  EXPECT_EQ(gadget.shownSize(), (gadget::PixelSize{0, 0}));  // nothing before monitoring
+  harness.startAndRun(10);
+  // Small 3D by default, at full opacity once faded in.
+  EXPECT_EQ(gadget.shownSize(), (gadget::PixelSize{49, 118}));
+  EXPECT_EQ(gadget.shownAlpha(), 255);
+  // A right click asks for the tray's menu where the pointer is.
+  bool menu = false;
+  gadget.contextMenuRequested = [&menu](int, int) { menu = true; };
+  gadget.handleMessage(WM_RBUTTONUP, 0, 0);
+  EXPECT_TRUE(menu);
 }
 
 }  // namespace
