@@ -30,6 +30,9 @@ class Win32Art {
   canvas::GdiplusPicture* picture(const std::string& name);
   // A copy of it to draw on (the top-bar strips get their captions).
   std::unique_ptr<canvas::GdiplusPicture> copy(const std::string& name);
+  // Forgets the decoded pictures (the tray icons stay): they are decoded
+  // again when next drawn.
+  void dropPictures() { pictures_.clear(); }
   // The tray icon of picture number 0..16; nullptr when missing.
   HICON__* trayIcon(int number);
 

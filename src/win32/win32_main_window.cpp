@@ -49,15 +49,23 @@ std::unique_ptr<canvas::GdiplusPicture> blank(int width, int height) {
 }
 }  // namespace
 
+// The window's own pictures. Only the gauge lives while the window is
+// hidden; the others are made when the window is painted and dropped when
+// it goes to the tray, so the program at rest holds no window-sized picture.
 struct Win32MainWindow::Pictures {
-  std::unique_ptr<canvas::GdiplusPicture> frame = blank(mw::kWindowWidth, mw::kWindowHeight);
   std::unique_ptr<canvas::GdiplusPicture> gauge =
       blank(mw::kGaugeArea.width, mw::kGaugeArea.height);
-  std::unique_ptr<canvas::GdiplusPicture> graphBackground =
-      blank(history::kGraphWidth, history::kGraphHeight);
-  std::unique_ptr<canvas::GdiplusPicture> graph =
-      blank(history::kGraphWidth, history::kGraphHeight);
+  std::unique_ptr<canvas::GdiplusPicture> frame;
+  std::unique_ptr<canvas::GdiplusPicture> graphBackground;  // with the axes of the zoom
+  std::unique_ptr<canvas::GdiplusPicture> graph;
   std::map<int, std::unique_ptr<canvas::GdiplusPicture>> topStrips;
+
+  void drop() {
+    frame.reset();
+    graphBackground.reset();
+    graph.reset();
+    topStrips.clear();
+  }
 };
 
 void TrayPages::showPage(int page) {
@@ -72,17 +80,6 @@ Win32MainWindow::Win32MainWindow(Win32Art& art)
                  [this] {
                    if (clickSound) clickSound();
                  }}) {
-  for (const mw::TopBarButton& button : mw::topBarButtons()) {
-    auto strip = art_.copy(std::string("top_") + kTopIcons.at(button.number));
-    if (!strip) continue;
-    canvas::GdiplusCanvas canvas(strip->bitmap());
-    mw::paintStripCaption(canvas, button.caption, button.captionX, kDotsPerInch);
-    pictures_->topStrips[button.number] = std::move(strip);
-  }
-  {
-    canvas::GdiplusCanvas canvas(pictures_->graphBackground->bitmap());
-    history::paintGraphBackground(canvas);
-  }
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
   windowClass.lpfnWndProc = windowProcedure;
@@ -132,11 +129,25 @@ void Win32MainWindow::showFromTray() {
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   SetFocus(window_);
+  redraw();
   invalidate();
 }
 
 void Win32MainWindow::hideToTray() {
   if (window_ != nullptr) ShowWindow(window_, SW_HIDE);
+  pictures_->drop();
+  art_.dropPictures();
+}
+
+void Win32MainWindow::makeTopStrips() {
+  if (!pictures_->topStrips.empty()) return;
+  for (const mw::TopBarButton& button : mw::topBarButtons()) {
+    auto strip = art_.copy(std::string("top_") + kTopIcons.at(button.number));
+    if (!strip) continue;
+    canvas::GdiplusCanvas canvas(strip->bitmap());
+    mw::paintStripCaption(canvas, button.caption, button.captionX, kDotsPerInch);
+    pictures_->topStrips[button.number] = std::move(strip);
+  }
 }
 
 void Win32MainWindow::showPage(PageNumber page) {
@@ -200,15 +211,21 @@ void Win32MainWindow::drawgauge() {
 }
 
 void Win32MainWindow::drawAxes() {
-  if (engine_ != nullptr) {
-    canvas::GdiplusCanvas canvas(pictures_->graphBackground->bitmap());
-    history::paintGraphAxes(canvas, engine_->history().zoom(), kDotsPerInch);
-  }
+  // Painted again with the zoom's axes when the graph is next drawn.
+  pictures_->graphBackground.reset();
   redraw();
 }
 
 void Win32MainWindow::redraw() {
-  if (engine_ == nullptr) return;
+  // Nobody sees the graph: it is drawn when its page is shown.
+  if (engine_ == nullptr || !graphShown()) return;
+  if (!pictures_->graphBackground) {
+    pictures_->graphBackground = blank(history::kGraphWidth, history::kGraphHeight);
+    canvas::GdiplusCanvas canvas(pictures_->graphBackground->bitmap());
+    history::paintGraphBackground(canvas);
+    history::paintGraphAxes(canvas, engine_->history().zoom(), kDotsPerInch);
+  }
+  if (!pictures_->graph) pictures_->graph = blank(history::kGraphWidth, history::kGraphHeight);
   canvas::GdiplusCanvas canvas(pictures_->graph->bitmap());
   const canvas::GdiplusPicture& background = *pictures_->graphBackground;
   canvas.drawPicture(0, 0, background, {0, 0, background.width(), background.height()});
@@ -222,7 +239,11 @@ void Win32MainWindow::redraw() {
                 engine_->live().remaining(slot)};
   }
   history::drawHistory(canvas, engine_->history(), options, readings);
-  if (page_ == PageNumber::Graph) invalidate();
+  invalidate();
+}
+
+bool Win32MainWindow::graphShown() const {
+  return page_ == PageNumber::Graph && (visible() || paintedHidden);
 }
 
 void Win32MainWindow::saveCommand() {
@@ -230,6 +251,9 @@ void Win32MainWindow::saveCommand() {
   mw::act9(*engine_, page_, *this, [this] {
     mw::saveGraphScreenshot(
         *engine_, *this, [this](const std::string& folder, const std::string& caption) {
+          redraw();
+          if (!pictures_->graph)
+            return history::ScreenshotResult{0, {}, false, "the graph is not shown"};
           Gdiplus::Bitmap& surface = pictures_->graph->bitmap();
           canvas::GdiplusCanvas canvas(surface);
           const history::JpegEncoder encode = [&surface] {
@@ -241,6 +265,7 @@ void Win32MainWindow::saveCommand() {
 }
 
 void Win32MainWindow::paint(canvas::Canvas& target) {
+  makeTopStrips();
   if (const canvas::GdiplusPicture* background = art_.picture("background")) {
     target.drawPicture(0, 0, *background, {0, 0, background->width(), background->height()});
   } else {
@@ -258,7 +283,7 @@ void Win32MainWindow::paint(canvas::Canvas& target) {
                  band.box.top + static_cast<int>(origin.y), band.box.width, band.box.height},
                 band.colour);
   }
-  if (page_ == PageNumber::Graph) {
+  if (page_ == PageNumber::Graph && pictures_->graph) {
     const canvas::GdiplusPicture& graph = *pictures_->graph;
     target.drawPicture(mw::kPanelLeft + mw::kGraphArea.left, mw::kPanelTop + mw::kGraphArea.top,
                        graph, {0, 0, graph.width(), graph.height()});
@@ -274,6 +299,7 @@ void Win32MainWindow::paint(canvas::Canvas& target) {
 }
 
 void Win32MainWindow::paintWindow(HDC__* dc) {
+  if (!pictures_->frame) pictures_->frame = blank(mw::kWindowWidth, mw::kWindowHeight);
   Gdiplus::Bitmap& frame = pictures_->frame->bitmap();
   {
     canvas::GdiplusCanvas canvas(frame);

@@ -80,10 +80,16 @@ class Win32MainWindow final : public frontend::main_window::WindowHost,
   std::function<void(bool)> autoRunChanged;
   std::function<void()> clickSound;
   const std::string& statusText() const { return status_; }
+  // True: the graph is drawn while the window is hidden (a test that paints
+  // without a screen).
+  bool paintedHidden = false;
 
  private:
   struct Pictures;
   void invalidate();
+  // The top bar's strips with their captions, made for a paint.
+  void makeTopStrips();
+  bool graphShown() const;
   void paintControls(canvas::Canvas& target);
   void paintLabels(canvas::Canvas& target);
   // The control under window point (x, y) and the point in its own

@@ -92,8 +92,8 @@ class Win32MainWindowTest : public ::testing::Test {
   Win32MainWindowTest() : harness(documents.path()) {}
 
   // Paints the window and counts the pixels in `box` (window coordinates)
-  // bright enough to be a value's text.
-  int brightPixels(Win32MainWindow& window, canvas::Rect box) {
+  // above `level` in every channel: bright ones are a value's text.
+  int brightPixels(Win32MainWindow& window, canvas::Rect box, int level = 150) {
     std::vector<std::uint32_t> pixels(mw::kWindowWidth * mw::kWindowHeight, 0xFF000000u);
     {
       canvas::GdiplusCanvas canvas({pixels.data(), mw::kWindowWidth, mw::kWindowHeight, false});
@@ -103,7 +103,10 @@ class Win32MainWindowTest : public ::testing::Test {
     for (int y = box.top; y < box.top + box.height; ++y) {
       for (int x = box.left; x < box.left + box.width; ++x) {
         const std::uint32_t p = pixels[static_cast<std::size_t>(y * mw::kWindowWidth + x)];
-        if (((p >> 16) & 0xFF) > 150 && ((p >> 8) & 0xFF) > 150 && (p & 0xFF) > 150) ++count;
+        if (static_cast<int>((p >> 16) & 0xFF) > level &&
+            static_cast<int>((p >> 8) & 0xFF) > level && static_cast<int>(p & 0xFF) > level) {
+          ++count;
+        }
       }
     }
     return count;
@@ -118,6 +121,7 @@ TEST_F(Win32MainWindowTest, PaintsTheEnginesTextsAndSwitchesPagesByTheTopBar) {
   harness.startAndRun(5);
   Win32Art art;
   Win32MainWindow window(art);
+  window.paintedHidden = true;
   window.attach(harness.engine());
   const auto labels = mw::windowLabels();
   const auto designed = std::find_if(labels.begin(), labels.end(), [](const mw::LabelPlace& p) {
@@ -141,8 +145,12 @@ TEST_F(Win32MainWindowTest, PaintsTheEnginesTextsAndSwitchesPagesByTheTopBar) {
   EXPECT_EQ(window.currentPage(), mw::PageNumber::Information);
   window.handleMessage(WM_LBUTTONUP, 0, at);
   EXPECT_EQ(window.currentPage(), mw::PageNumber::Graph);
-  // The Information page's values are gone with their page.
+  // The Information page's values are gone with their page; the graph's
+  // plot area (not black) is in its place.
   EXPECT_EQ(brightPixels(window, box), 0);
+  const canvas::Rect plot{mw::kPanelLeft + mw::kGraphArea.left + 60,
+                          mw::kPanelTop + mw::kGraphArea.top + 30, 600, 300};
+  EXPECT_GT(brightPixels(window, plot, 8), 600 * 300 / 2);
 }
 
 TEST(Win32GadgetWindow, PutsTheCompositionOnScreenAtItsSizeAfterTheFadeIn) {
