@@ -12,7 +12,6 @@
 #include "alerts/sounds.h"
 #include "canvas/gdiplus_session.h"
 #include "common/scramble.h"
-#include "engine/default_services.h"
 #include "engine/engine.h"
 #include "engine/service_set.h"
 #include "frontend/tray_menu/menu_model.h"
@@ -124,9 +123,9 @@ int main() {
   win32::TrayPages pages(window, [&tray](int x, int y) { tray.openMenu(x, y); });
   win32::Win32Errors errors;
   win32::Win32Confirmation confirmation(runtime);
-  win32::UnseenAdvice advice;
+  win32::Win32Advice advice(runtime);
   win32::CancelledFileDialogs fileDialogs;
-  engine::HiddenParameters parameters;
+  win32::Win32Parameters parameters(runtime);
   platform::windows::Win32Http http;
   win32::Win32GadgetWindow gadget;
 
@@ -143,6 +142,8 @@ int main() {
   services->setOnAcPower([&engine] { return engine.live().onPower; });
   confirmation.answeredYes = [&engine] { engine.dialog().answerYes(); };
   confirmation.answeredNo = [&engine] { engine.dialog().answerNo(); };
+  parameters.answeredYes = [&engine] { engine.calibration().parametersYes(); };
+  parameters.answeredNo = [&engine] { engine.calibration().parametersNo(); };
 
   frontend::tray_menu::TrayMenuCommands commands(engine, checks, pages);
   tray.chosen = [&commands](frontend::tray_menu::ItemId id) { commands.run(id); };

@@ -2,17 +2,46 @@
 
 #include <windows.h>
 
+#include "dialogs/dialog_texts.h"
 #include "win32/win32_text.h"
 
 namespace voltaro::win32 {
 
-Win32Confirmation::Win32Confirmation(platform::Runtime& runtime) : timer_(runtime.createTimer()) {
+DeferredBox::DeferredBox(platform::Runtime& runtime, std::function<void()> open)
+    : timer_(runtime.createTimer()), show_(std::move(open)) {
   timer_->setInterval(0);
   timer_->setHandler([this] {
     timer_->setEnabled(false);
-    ask();
+    do {
+      again_ = false;
+      open_ = true;
+      show_();
+      open_ = false;
+    } while (again_);
   });
 }
+
+void DeferredBox::request() {
+  if (open_) {
+    again_ = true;
+    return;
+  }
+  timer_->setEnabled(true);
+}
+
+Win32Confirmation::Win32Confirmation(platform::Runtime& runtime)
+    : box_(runtime, [this] {
+        const bool question = mode_ == view::ConfirmationMode::YesNo;
+        const UINT style = (question ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION) |
+                           MB_SETFOREGROUND | MB_TOPMOST;
+        const int answer =
+            MessageBoxW(nullptr, wide(boxText(texts_)).c_str(), wide(texts_.title).c_str(), style);
+        if (answer == IDYES || answer == IDOK) {
+          if (answeredYes) answeredYes();
+        } else if (answeredNo) {
+          answeredNo();
+        }
+      }) {}
 
 std::string Win32Confirmation::boxText(const view::ConfirmationTexts& texts) {
   return texts.line0 + "\n" + texts.line1 + "\n" + texts.line2;
@@ -20,25 +49,46 @@ std::string Win32Confirmation::boxText(const view::ConfirmationTexts& texts) {
 
 void Win32Confirmation::showConfirmation(const view::ConfirmationTexts& texts,
                                          view::ConfirmationMode mode) {
-  // A new question replaces one not yet asked.
   texts_ = texts;
   mode_ = mode;
-  if (!asking_) timer_->setEnabled(true);
+  box_.request();
 }
 
-void Win32Confirmation::ask() {
-  asking_ = true;
-  const bool question = mode_ == view::ConfirmationMode::YesNo;
-  const UINT style = (question ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION) |
-                     MB_SETFOREGROUND | MB_TOPMOST;
-  const int answer =
-      MessageBoxW(nullptr, wide(boxText(texts_)).c_str(), wide(texts_.title).c_str(), style);
-  asking_ = false;
-  if (answer == IDYES || answer == IDOK) {
-    if (answeredYes) answeredYes();
-  } else if (answeredNo) {
-    answeredNo();
+Win32Advice::Win32Advice(platform::Runtime& runtime)
+    : box_(runtime, [this] {
+        MessageBoxW(nullptr, wide(dialogs::adviceText(content_)).c_str(),
+                    wide(dialogs::kAdviceTitle).c_str(),
+                    MB_OK | MB_ICONINFORMATION | MB_SETFOREGROUND);
+      }) {}
+
+void Win32Advice::show() {
+  if (!box_.open()) box_.request();
+}
+
+void Win32Advice::bringToFront() {
+  if (!box_.open()) return;
+  if (HWND box = FindWindowW(nullptr, wide(dialogs::kAdviceTitle).c_str())) {
+    SetForegroundWindow(box);
   }
+}
+
+Win32Parameters::Win32Parameters(platform::Runtime& runtime)
+    : box_(runtime, [this] {
+        if (!shown_) return;
+        const int answer = MessageBoxW(nullptr, wide(dialogs::parametersText(content_)).c_str(),
+                                       wide(dialogs::kParametersTitle).c_str(),
+                                       MB_YESNO | MB_ICONQUESTION | MB_SETFOREGROUND);
+        shown_ = false;
+        if (answer == IDYES) {
+          if (answeredYes) answeredYes();
+        } else if (answeredNo) {
+          answeredNo();
+        }
+      }) {}
+
+void Win32Parameters::show() {
+  shown_ = true;
+  box_.request();
 }
 
 void Win32Errors::report(const std::string& message) {

@@ -1,8 +1,8 @@
-// The program's questions, notices and error messages on Win32 message
-// boxes. A confirmation is asked from the message loop a moment after it is
-// requested, so the caller returns at once as the port promises; the tick
-// runs on inside the box's own loop. Advice and file dialogs are not shown
-// yet: advice is kept unseen and file dialogs are cancelled.
+// The program's questions, notices, advice, parameters and error messages
+// on Win32 message boxes. A box is opened from the message loop a moment
+// after it is asked for, so the caller returns at once as the ports promise
+// (the dialogs are modeless); the tick runs on inside the box's own loop.
+// File dialogs are not shown yet: they are cancelled.
 #pragma once
 
 #include <functional>
@@ -15,28 +15,10 @@
 #include "view/confirmation_port.h"
 #include "view/error_box.h"
 #include "view/file_dialog_port.h"
+#include "view/parameters_port.h"
 #include "view/status_line.h"
 
 namespace voltaro::win32 {
-
-class Win32Confirmation final : public view::ConfirmationPort {
- public:
-  explicit Win32Confirmation(platform::Runtime& runtime);
-  void showConfirmation(const view::ConfirmationTexts& texts, view::ConfirmationMode mode) override;
-
-  std::function<void()> answeredYes;
-  std::function<void()> answeredNo;
-  // The box's text: the three lines, empty ones kept.
-  static std::string boxText(const view::ConfirmationTexts& texts);
-
- private:
-  void ask();
-
-  std::unique_ptr<platform::Timer> timer_;
-  view::ConfirmationTexts texts_;
-  view::ConfirmationMode mode_ = view::ConfirmationMode::Ok;
-  bool asking_ = false;
-};
 
 class Win32Errors final : public view::ErrorReport, public view::ErrorBox {
  public:
@@ -50,11 +32,66 @@ class Win32Errors final : public view::ErrorReport, public view::ErrorBox {
   std::string last_;
 };
 
-class UnseenAdvice final : public view::AdvicePort {
+// A message box opened from the message loop, one at a time: a request made
+// while it is open is shown when it closes.
+class DeferredBox {
  public:
-  void fill(const view::AdviceContent&) override {}
-  void show() override {}
-  void bringToFront() override {}
+  // `open` shows the box and acts on its answer.
+  DeferredBox(platform::Runtime& runtime, std::function<void()> open);
+  void request();
+  bool open() const { return open_; }
+
+ private:
+  std::unique_ptr<platform::Timer> timer_;
+  std::function<void()> show_;
+  bool open_ = false;
+  bool again_ = false;
+};
+
+class Win32Confirmation final : public view::ConfirmationPort {
+ public:
+  explicit Win32Confirmation(platform::Runtime& runtime);
+  // A new question replaces one not yet asked.
+  void showConfirmation(const view::ConfirmationTexts& texts, view::ConfirmationMode mode) override;
+
+  std::function<void()> answeredYes;
+  std::function<void()> answeredNo;
+  // The box's text: the three lines, empty ones kept.
+  static std::string boxText(const view::ConfirmationTexts& texts);
+
+ private:
+  view::ConfirmationTexts texts_;
+  view::ConfirmationMode mode_ = view::ConfirmationMode::Ok;
+  DeferredBox box_;
+};
+
+class Win32Advice final : public view::AdvicePort {
+ public:
+  explicit Win32Advice(platform::Runtime& runtime);
+  void fill(const view::AdviceContent& content) override { content_ = content; }
+  void show() override;
+  void bringToFront() override;
+
+ private:
+  view::AdviceContent content_;
+  DeferredBox box_;
+};
+
+class Win32Parameters final : public view::ParametersPort {
+ public:
+  explicit Win32Parameters(platform::Runtime& runtime);
+  void fill(const view::ParametersContent& content) override { content_ = content; }
+  void show() override;
+  // A box already open stays until answered; one not yet open is not shown.
+  void hide() override { shown_ = false; }
+
+  std::function<void()> answeredYes;
+  std::function<void()> answeredNo;
+
+ private:
+  view::ParametersContent content_;
+  bool shown_ = false;
+  DeferredBox box_;
 };
 
 class CancelledFileDialogs final : public view::FileDialogPort {
