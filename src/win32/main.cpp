@@ -161,6 +161,7 @@ int main() {
     checks.checkPage(static_cast<int>(page));
   };
   window.attach(engine);
+  window.sessionEnding = [&engine] { engine.exitProcedure(); };
   gadget.controller().attach(engine);
   gadget.mainWindowRequested = [&window] { window.showFromTray(); };
   // The gadget's right-click menu is the notification-area menu itself.

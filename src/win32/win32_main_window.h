@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "frontend/main_window/page_labels.h"
 #include "frontend/main_window/skin_controls.h"
 #include "frontend/main_window/window_host.h"
 #include "frontend/tray_menu/tray_window.h"
@@ -79,6 +80,8 @@ class Win32MainWindow final : public frontend::main_window::WindowHost,
   std::function<void(PageNumber)> pageShown;
   std::function<void(bool)> autoRunChanged;
   std::function<void()> clickSound;
+  // The session is ending: the exit procedure, which saves the settings.
+  std::function<void()> sessionEnding;
   const std::string& statusText() const { return status_; }
   // True: the graph is drawn while the window is hidden (a test that paints
   // without a screen).
@@ -97,6 +100,7 @@ class Win32MainWindow final : public frontend::main_window::WindowHost,
   int controlAt(int x, int y, int& localX, int& localY) const;
   void mouse(unsigned message, int x, int y, bool shift);
   void runControl(int number, bool shift);
+  void followLink(frontend::main_window::LabelRole link);
 
   Win32Art& art_;
   std::unique_ptr<Pictures> pictures_;

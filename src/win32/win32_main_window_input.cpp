@@ -6,12 +6,38 @@
 #include "frontend/main_window/page_labels.h"
 #include "frontend/main_window/window_commands.h"
 #include "monitor/monitor.h"
+#include "update/update_check.h"
 #include "win32/single_instance.h"
 #include "win32/win32_main_window.h"
 
 namespace voltaro::win32 {
 
 namespace mw = frontend::main_window;
+
+namespace {
+// The link label (the maker's name, the battery caption) under window point
+// (x, y); Plain when none.
+mw::LabelRole linkAt(int x, int y) {
+  for (const mw::LabelPlace& place : mw::windowLabels()) {
+    if (place.role != mw::LabelRole::MakerLink && place.role != mw::LabelRole::BatteryLink)
+      continue;
+    const canvas::Point origin = mw::areaOrigin(place.area);
+    if (place.box.contains(x - static_cast<int>(origin.x), y - static_cast<int>(origin.y))) {
+      return place.role;
+    }
+  }
+  return mw::LabelRole::Plain;
+}
+}  // namespace
+
+void Win32MainWindow::followLink(mw::LabelRole link) {
+  if (engine_ == nullptr) return;
+  if (link == mw::LabelRole::MakerLink) {
+    engine_->services().shell.openFile("http://" + engine_->updateCheck().webHost());
+  } else if (link == mw::LabelRole::BatteryLink && engine_->monitor().tickRunning()) {
+    engine_->monitor().act8();
+  }
+}
 
 int Win32MainWindow::controlAt(int x, int y, int& localX, int& localY) const {
   for (const mw::ControlPlace& place : mw::controlPlaces()) {
@@ -43,6 +69,13 @@ void Win32MainWindow::mouse(unsigned message, int x, int y, bool shift) {
         pressed_ = under;
         SetCapture(window_);
         return;
+      }
+      if (under == 0) {
+        const mw::LabelRole link = linkAt(x, y);
+        if (link != mw::LabelRole::Plain) {
+          followLink(link);
+          return;
+        }
       }
       // The free areas and the corners of round controls drag the window.
       ReleaseCapture();
@@ -118,6 +151,12 @@ long long Win32MainWindow::handleMessage(unsigned message, unsigned long long wP
       return 0;
     case WM_CLOSE:
       hideToTray();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      // The session ends: the program is ended after this returns.
+      if (wParam != 0 && sessionEnding) sessionEnding();
       return 0;
     default:
       return DefWindowProcW(window_, message, static_cast<WPARAM>(wParam),
