@@ -60,7 +60,7 @@ void paintGraphAxes(canvas::Canvas& canvas, int zoom, double dotsPerInch) {
   canvas.fill({40, 418, 760, 17}, 0);
   canvas.fill({0, 0, 38, 433}, 0);
 
-  const canvas::Font font = graphFontSpec(dotsPerInch);
+  const canvas::Font font = graphCanvasFont(dotsPerInch);
   drawGraphText(canvas, 9, 9, "100", font, kAxisTextColour);
   for (int tens = 9; tens >= 1; --tens) {
     const int y = 49 + (9 - tens) * 40;

@@ -7,7 +7,7 @@
 
 namespace voltaro::history {
 
-canvas::Font graphFontSpec(double dotsPerInch) {
+canvas::Font graphCanvasFont(double dotsPerInch) {
   if (!(dotsPerInch > 0.0)) dotsPerInch = 96.0;
   const auto points = static_cast<double>(roundHalfEven(864.0 / dotsPerInch));
   canvas::Font font;

@@ -14,7 +14,7 @@ inline constexpr canvas::Colour kAxisTextColour = canvas::rgb(0x99, 0x99, 0x99);
 // the text keeps about the same size in pixels on every screen. The picture
 // is a bitmap whose own resolution has nothing to do with the screen's, so
 // the size is given in whole pixels as the screen would render it.
-canvas::Font graphFontSpec(double dotsPerInch);
+canvas::Font graphCanvasFont(double dotsPerInch);
 
 void drawGraphText(canvas::Canvas& canvas, int x, int y, std::string_view text,
                    const canvas::Font& font, canvas::Colour colour);

@@ -82,8 +82,8 @@ class PlotPainter {
   const GraphOptions& options_;
 };
 
-void drawLevelLabel(canvas::Canvas& canvas, const ChargeHistory& history, const GraphOptions& options,
-                    const GraphReadings& readings) {
+void drawLevelLabel(canvas::Canvas& canvas, const ChargeHistory& history,
+                    const GraphOptions& options, const GraphReadings& readings) {
   if (history.origin() != newestOrigin(history.zoom())) return;
   const int newest = history.newestIndex();
   // Before the first sample there is no point to label.
@@ -91,7 +91,7 @@ void drawLevelLabel(canvas::Canvas& canvas, const ChargeHistory& history, const 
   const auto level = std::clamp<std::int64_t>(roundHalfEven(readings.chargePercent), 0, 100);
   const int x = newestColumn(history.zoom(), history.writePosition()) + 42;
   const int y = 402 - history.sample(newest);
-  drawGraphText(canvas, x, y, std::to_string(level) + "%", graphFontSpec(options.dotsPerInch),
+  drawGraphText(canvas, x, y, std::to_string(level) + "%", graphCanvasFont(options.dotsPerInch),
                 kLevelLabelColour);
 }
 

@@ -40,7 +40,7 @@ void drawGraphLine(QPainter& painter, QPointF from, QPointF to, const LineStyle&
 }
 
 QFont graphFont(double dotsPerInch) {
-  return canvas::QtCanvas::qtFont(graphFontSpec(dotsPerInch), dotsPerInch);
+  return canvas::QtCanvas::qtFont(graphCanvasFont(dotsPerInch), dotsPerInch);
 }
 
 ScreenshotResult saveScreenshot(QImage& surface, const std::string& folder,

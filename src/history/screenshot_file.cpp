@@ -9,7 +9,7 @@
 namespace voltaro::history {
 
 void stampCaption(canvas::Canvas& surface, const std::string& caption, double dotsPerInch) {
-  drawGraphText(surface, 50, 418, caption, graphFontSpec(dotsPerInch), kAxisTextColour);
+  drawGraphText(surface, 50, 418, caption, graphCanvasFont(dotsPerInch), kAxisTextColour);
 }
 
 void eraseCaption(canvas::Canvas& surface) {

@@ -53,8 +53,7 @@ std::unique_ptr<canvas::GdiplusPicture> blank(int width, int height) {
 // hidden; the others are made when the window is painted and dropped when
 // it goes to the tray, so the program at rest holds no window-sized picture.
 struct Win32MainWindow::Pictures {
-  std::unique_ptr<canvas::GdiplusPicture> gauge =
-      blank(mw::kGaugeArea.width, mw::kGaugeArea.height);
+  std::unique_ptr<canvas::GdiplusPicture> gauge;  // starts as a copy of the empty gauge
   std::unique_ptr<canvas::GdiplusPicture> frame;
   std::unique_ptr<canvas::GdiplusPicture> graphBackground;  // with the axes of the zoom
   std::unique_ptr<canvas::GdiplusPicture> graph;
@@ -205,6 +204,10 @@ void Win32MainWindow::drawgauge() {
     gaugeArt.fillCharging[i] = art_.picture(std::string("gauge_") + kGaugeModes[i] + "_charging");
   }
   if (gaugeArt.empty == nullptr) return;
+  // The rows above the fill (the battery's cap) stay those of the empty
+  // gauge.
+  if (!pictures_->gauge) pictures_->gauge = art_.copy("gauge_empty");
+  if (!pictures_->gauge) return;
   canvas::GdiplusCanvas canvas(pictures_->gauge->bitmap());
   mw::drawGauge(canvas, gaugeArt, figures.level, figures.chargingCase, figures.mode);
   invalidate();
@@ -272,9 +275,10 @@ void Win32MainWindow::paint(canvas::Canvas& target) {
     target.fill({0, 0, mw::kWindowWidth, mw::kWindowHeight}, mw::kBlack);
   }
   target.fill({0, mw::kPanelTop, mw::kColumnWidth, mw::kColumnHeight}, mw::kColumnColour);
-  const canvas::GdiplusPicture& gauge = *pictures_->gauge;
-  target.drawPicture(mw::kGaugeArea.left, mw::kPanelTop + mw::kGaugeArea.top, gauge,
-                     {0, 0, gauge.width(), gauge.height()});
+  if (const canvas::GdiplusPicture* gauge = pictures_->gauge.get()) {
+    target.drawPicture(mw::kGaugeArea.left, mw::kPanelTop + mw::kGaugeArea.top, *gauge,
+                       {0, 0, gauge->width(), gauge->height()});
+  }
   target.fill({mw::kPanelLeft, mw::kPanelTop, mw::kPanelWidth, mw::kPanelHeight}, mw::kBlack);
   for (const mw::BandPlace& band : mw::headerBands()) {
     if (band.area == mw::Area::Page && band.page != page_) continue;
