@@ -124,7 +124,7 @@ int main() {
   win32::Win32Errors errors;
   win32::Win32Confirmation confirmation(runtime);
   win32::Win32Advice advice(runtime);
-  win32::CancelledFileDialogs fileDialogs;
+  win32::Win32FileDialogs fileDialogs;
   win32::Win32Parameters parameters(runtime);
   platform::windows::Win32Http http;
   win32::Win32GadgetWindow gadget;

@@ -1,6 +1,10 @@
 #include "win32/win32_dialogs.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <commdlg.h>
+
+#include <array>
 
 #include "dialogs/dialog_texts.h"
 #include "win32/win32_text.h"
@@ -99,6 +103,57 @@ void Win32Errors::report(const std::string& message) {
 void Win32Errors::showError(const std::string& text) {
   last_ = text;
   MessageBoxW(nullptr, wide(text).c_str(), L"Voltaro", MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+}
+
+namespace {
+// The chosen path in the system's code page, as the program's file calls
+// take it; nullopt when cancelled.
+std::optional<std::string> askForFile(const view::FileDialogRequest& request, bool save) {
+  std::array<wchar_t, 4096> path{};
+  const std::wstring proposed = wide(request.fileName);
+  proposed.copy(path.data(), std::min(proposed.size(), path.size() - 1));
+  const std::wstring filter = Win32FileDialogs::filterText(request.filter);
+  const std::wstring title = wide(request.title);
+  const std::wstring folder = wide(request.folder);
+  const std::wstring extension = wide(request.defaultExtension);
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+  dialog.lpstrTitle = title.c_str();
+  dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
+  dialog.Flags = OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  if (save && request.confirmOverwrite) dialog.Flags |= OFN_OVERWRITEPROMPT;
+  if (!save) dialog.Flags |= OFN_FILEMUSTEXIST;
+  const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+  if (chosen == FALSE) return std::nullopt;
+  const int length = WideCharToMultiByte(CP_ACP, 0, path.data(), -1, nullptr, 0, nullptr, nullptr);
+  if (length <= 1) return std::nullopt;
+  std::string narrow(static_cast<std::size_t>(length - 1), '\0');
+  WideCharToMultiByte(CP_ACP, 0, path.data(), -1, narrow.data(), length, nullptr, nullptr);
+  return narrow;
+}
+}  // namespace
+
+std::wstring Win32FileDialogs::filterText(const std::string& filter) {
+  if (filter.empty()) return {};
+  std::wstring text = wide(filter);
+  for (wchar_t& c : text) {
+    if (c == L'|') c = L'\0';
+  }
+  text.push_back(L'\0');
+  text.push_back(L'\0');
+  return text;
+}
+
+std::optional<std::string> Win32FileDialogs::openFile(const view::FileDialogRequest& request) {
+  return askForFile(request, false);
+}
+
+std::optional<std::string> Win32FileDialogs::saveFile(const view::FileDialogRequest& request) {
+  return askForFile(request, true);
 }
 
 }  // namespace voltaro::win32

@@ -2,7 +2,7 @@
 // on Win32 message boxes. A box is opened from the message loop a moment
 // after it is asked for, so the caller returns at once as the ports promise
 // (the dialogs are modeless); the tick runs on inside the box's own loop.
-// File dialogs are not shown yet: they are cancelled.
+// The file dialogs are the system's own, modal as the port says.
 #pragma once
 
 #include <functional>
@@ -94,14 +94,13 @@ class Win32Parameters final : public view::ParametersPort {
   DeferredBox box_;
 };
 
-class CancelledFileDialogs final : public view::FileDialogPort {
+class Win32FileDialogs final : public view::FileDialogPort {
  public:
-  std::optional<std::string> openFile(const view::FileDialogRequest&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> saveFile(const view::FileDialogRequest&) override {
-    return std::nullopt;
-  }
+  std::optional<std::string> openFile(const view::FileDialogRequest& request) override;
+  std::optional<std::string> saveFile(const view::FileDialogRequest& request) override;
+  // "Text (*.txt)|*.txt" as the dialogs take it: each part ended by a NUL,
+  // and one more NUL at the end.
+  static std::wstring filterText(const std::string& filter);
 };
 
 }  // namespace voltaro::win32

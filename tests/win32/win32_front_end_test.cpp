@@ -14,6 +14,7 @@
 #include "frontend/tray_menu/tray_menu_tree.h"
 #include "gadget/synthetic_skins.h"
 #include "win32/win32_art.h"
+#include "win32/win32_dialogs.h"
 #include "win32/win32_gadget_window.h"
 #include "win32/win32_main_window.h"
 #include "win32/win32_runtime.h"
@@ -85,6 +86,12 @@ TEST(Win32Tray, MenuFollowsTheModelsMarksAndStates) {
                  MF_BYCOMMAND);
   EXPECT_STREQ(caption, L"Exit");
   DestroyMenu(menu);
+}
+
+TEST(Win32FileDialogs, FilterPartsEndInNulsAsTheDialogsTakeThem) {
+  const std::wstring expected{L"Binary file (*.bin)\0*.bin\0Text (*.txt)\0*.txt\0\0", 46};
+  EXPECT_EQ(Win32FileDialogs::filterText("Binary file (*.bin)|*.bin|Text (*.txt)|*.txt"), expected);
+  EXPECT_TRUE(Win32FileDialogs::filterText("").empty());
 }
 
 class Win32MainWindowTest : public ::testing::Test {
