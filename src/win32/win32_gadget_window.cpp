@@ -4,6 +4,10 @@
 
 #include "canvas/gdiplus_canvas.h"
 #include "canvas/gdiplus_headers.h"
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include "win32/win32_text.h"
 
 namespace voltaro::win32 {
 
@@ -39,12 +43,39 @@ Win32GadgetWindow::Win32GadgetWindow()
   window_ =
       CreateWindowExW(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, L"Voltaro",
                       WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, windowClass.hInstance, nullptr);
-  if (window_ != nullptr) {
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  }
+  if (window_ == nullptr) return;
+  SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  // The hint: a tooltip over the whole window, several lines wide.
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, windowClass.hInstance,
+                             nullptr);
+  if (tooltip_ == nullptr) return;
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(window_);
+  tool.lpszText = const_cast<wchar_t*>(L"Voltaro");
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+  SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
+}
+
+void Win32GadgetWindow::setHint(const std::string& hint) {
+  hint_ = hint;
+  if (tooltip_ == nullptr) return;
+  const std::wstring text = wide(hint);
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = window_;
+  tool.uId = reinterpret_cast<UINT_PTR>(window_);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 Win32GadgetWindow::~Win32GadgetWindow() {
+  if (tooltip_ != nullptr) DestroyWindow(tooltip_);
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
@@ -156,6 +187,10 @@ long long Win32GadgetWindow::handleMessage(unsigned message, unsigned long long 
         TRACKMOUSEEVENT track{sizeof(TRACKMOUSEEVENT), TME_LEAVE, window_, 0};
         TrackMouseEvent(&track);
         controller_.mouseEnter();
+        // The hint follows "Show Gadget Hints" at once, without a hook of its own.
+        if (tooltip_ != nullptr) {
+          SendMessageW(tooltip_, TTM_ACTIVATE, controller_.hintsShown() ? TRUE : FALSE, 0);
+        }
       }
       controller_.mouseMove(cursor());
       return 0;

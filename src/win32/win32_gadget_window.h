@@ -1,7 +1,7 @@
 // The desktop gadget on Win32: a layered tool window that shows the shared
 // composition's premultiplied pixels with UpdateLayeredWindow, per-pixel
-// alpha and the global opacity, and hands its mouse and key messages to the
-// gadget's controller.
+// alpha and the global opacity, with its hint in a tooltip, and hands its
+// mouse and key messages to the gadget's controller.
 #pragma once
 
 #include <functional>
@@ -37,7 +37,7 @@ class Win32GadgetWindow final : public frontend::GadgetSurface {
   void hideWindow() override;
   bool windowVisible() const override;
   void setStayOnTop(bool onTop) override;
-  void setHint(const std::string& hint) override { hint_ = hint; }
+  void setHint(const std::string& hint) override;
   void bringToFront() override;
   void beep() override;
   void showMainWindow() override;
@@ -47,9 +47,11 @@ class Win32GadgetWindow final : public frontend::GadgetSurface {
   // What was put on screen last: its size and global alpha.
   gadget::PixelSize shownSize() const { return shownSize_; }
   std::uint8_t shownAlpha() const { return shownAlpha_; }
+  const std::string& hint() const { return hint_; }
 
  private:
   HWND__* window_ = nullptr;
+  HWND__* tooltip_ = nullptr;
   gadget::CanvasGadgetText painter_;
   frontend::GadgetController controller_;
   std::string hint_;

@@ -173,6 +173,9 @@ TEST(Win32GadgetWindow, PutsTheCompositionOnScreenAtItsSizeAfterTheFadeIn) {
   // Small 3D by default, at full opacity once faded in.
   EXPECT_EQ(gadget.shownSize(), (gadget::PixelSize{49, 118}));
   EXPECT_EQ(gadget.shownAlpha(), 255);
+  // The hint follows the first reading.
+  EXPECT_NE(gadget.hint(), "Voltaro");
+  EXPECT_FALSE(gadget.hint().empty());
   // A right click asks for the tray's menu where the pointer is.
   bool menu = false;
   gadget.contextMenuRequested = [&menu](int, int) { menu = true; };
