@@ -14,10 +14,11 @@
 #include <string>
 #include <utility>
 
-#include "app/control_layout.h"
 #include "app/skin_art.h"
-#include "app/skin_controls.h"
-#include "engine/window_port.h"
+#include "frontend/main_window/control_layout.h"
+#include "frontend/main_window/page_labels.h"
+#include "frontend/main_window/skin_controls.h"
+#include "frontend/main_window/window_host.h"
 #include "history/graph_port.h"
 #include "view/shown_texts.h"
 #include "view/status_line.h"
@@ -31,11 +32,18 @@ class Graph;
 
 namespace voltaro::app {
 
+// The window's pages, controls and their looks are the front end's own.
+using frontend::main_window::kPageCount;
+using frontend::main_window::PageNumber;
+using frontend::main_window::SkinControls;
+using frontend::main_window::Sprite;
+using frontend::main_window::Visual;
+
 class SkinImage;
 
 class MainWindow : public QWidget,
                    public view::StatusLine,
-                   public engine::WindowPort,
+                   public frontend::main_window::WindowHost,
                    public history::GraphPort {
   Q_OBJECT
 
@@ -47,18 +55,23 @@ class MainWindow : public QWidget,
   void attach(engine::Engine& engine);
   engine::Engine* engine() const { return engine_; }
 
-  // Page 1..6; from the top bar nothing happens when it is already shown.
-  void showPage(PageNumber page);
-  PageNumber currentPage() const { return page_; }
   void showFromTray();
-  void hideToTray();
   void drawControl(int number);
-  void redrawAllControls();
   // Runs control `number`'s command, as a release on it does.
   void runControl(int number, bool shift);
   void pressKey(char key);
   // The Save command: settings, screenshot or report of the page shown.
   void act9();
+
+  // frontend::main_window::WindowHost
+  PageNumber currentPage() const override { return page_; }
+  // Page 1..6; from the top bar nothing happens when it is already shown.
+  void showPage(PageNumber page) override;
+  void pageChosen(PageNumber page) override;
+  void hideToTray() override;
+  void redrawAllControls() override;
+  void redrawGraph() override { redraw(); }
+  void saveCommand() override { act9(); }
 
   // What a label shows, by page and caption (tests and screenshots).
   QString valueText(view::Page page, const std::string& caption) const;
@@ -99,20 +112,13 @@ class MainWindow : public QWidget,
  private:
   void buildTopBar();
   void buildPanels();
-  void buildPages();
+  void buildLabels();
   void buildControls();
-  QLabel* addLabel(QWidget* parent, const QString& text, QRect area, Qt::Alignment align,
-                   const QColor& colour, bool bold = false);
-  void addCaption(PageNumber page, int x, int y, const QString& text);
-  void addValue(PageNumber page, view::Page source, const std::string& caption, int right, int y,
-                int width = 180);
-  void addUnit(PageNumber page, int x, int y, const QString& text);
-  void addHeader(PageNumber page, int x, int width, const QString& text, int y = 30);
-  void bindValue(QLabel* label, view::Page source, const std::string& caption);
+  QWidget* areaWidget(const frontend::main_window::LabelPlace& place) const;
+  QLabel* addLabel(const frontend::main_window::LabelPlace& place);
   void onTextChanged(view::Page page, const std::string& caption, const std::string& value);
   const QImage* stripFor(int number) const;
   bool switchOn(int number) const;
-  void fillCalibratePage();
   void saveGraphScreenshot();
   void watchBackground(QWidget* widget);
   void startDrag(QPoint global);

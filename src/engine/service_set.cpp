@@ -15,6 +15,16 @@
 #include "platform/linux_services/logind_sleep_inhibitor.h"
 #include "platform/linux_services/monitor_power.h"
 #endif
+#ifdef VOLTARO_HAVE_WIN32
+#include <filesystem>
+
+#include "platform/windows/win32_device_io.h"
+#include "platform/windows/win32_display.h"
+#include "platform/windows/win32_power.h"
+#include "platform/windows/win32_power_events.h"
+#include "platform/windows/win32_shell.h"
+#include "platform/windows/win32_system_times.h"
+#endif
 
 namespace voltaro::engine {
 
@@ -41,6 +51,9 @@ struct ServiceSet::SystemParts {
   // A calibration keeps the computer awake through a logind lock.
   std::unique_ptr<platform::SleepInhibitor> sleepInhibitor;
   std::unique_ptr<calibration::CalibrationPower> calibrationPower;
+#endif
+#ifdef VOLTARO_HAVE_WIN32
+  std::unique_ptr<platform::windows::Win32DeviceIo> deviceIo;
 #endif
 };
 
@@ -86,6 +99,20 @@ bool ServiceSet::chooseActions([[maybe_unused]] std::string& error) {
   system_->calibrationPower =
       std::make_unique<calibration::SleepBlockingCalibrationPower>(*system_->sleepInhibitor);
   return true;
+#elif defined(VOLTARO_HAVE_WIN32)
+  // The power plans stay the simulated machine's: Windows has no plan tool
+  // here yet.
+  using namespace platform::windows;
+  system_->powerEvents = std::make_unique<Win32PowerEvents>();
+  system_->systemTimes = std::make_unique<Win32SystemTimes>();
+  std::error_code failed;
+  std::string temporary = std::filesystem::temp_directory_path(failed).string();
+  if (!temporary.empty() && temporary.back() != '\\') temporary += '\\';
+  system_->shell = std::make_unique<Win32Shell>(runtime_, temporary);
+  system_->deviceIo = std::make_unique<Win32DeviceIo>();
+  system_->display = std::make_unique<Win32Display>(*system_->deviceIo);
+  system_->power = std::make_unique<Win32Power>();
+  return true;
 #else
   error = "this build has no system services; it runs on simulated ones only";
   return false;
@@ -118,18 +145,19 @@ PlatformServices ServiceSet::services() {
   SystemParts& s = *system_;
   SimulatedMachine& m = machine_;
   const bool own = choice_.actions == Actions::System;
+  // A part the system does not serve stays the simulated machine's.
   PlatformServices services{runtime_,
                             s.driver ? *s.driver : static_cast<platform::BatteryDriver&>(m.driver),
-                            own ? *s.powerEvents : m.powerEvents,
-                            own ? *s.systemTimes : m.systemTimes,
+                            own && s.powerEvents ? *s.powerEvents : m.powerEvents,
+                            own && s.systemTimes ? *s.systemTimes : m.systemTimes,
                             choice_.audio != nullptr ? *choice_.audio : m.audio,
                             choice_.folders != nullptr ? *choice_.folders : *s.folders,
-                            own ? *s.display : m.display,
-                            own ? *s.power : m.power,
-                            own ? *s.planTool : m.planTool,
-                            own ? *s.shell : m.shell};
-  // The system's calibration leaves the power settings alone and keeps the
-  // computer awake; the simulated one records what it would change.
+                            own && s.display ? *s.display : m.display,
+                            own && s.power ? *s.power : m.power,
+                            own && s.planTool ? *s.planTool : m.planTool,
+                            own && s.shell ? *s.shell : m.shell};
+  // The system's calibration leaves the power settings alone and, on Linux,
+  // keeps the computer awake; the simulated one records what it would change.
   if (!own) services.calibrationPower = &m.calibrationPower;
 #ifdef VOLTARO_HAVE_SYSTEM_ACTIONS
   if (own) services.calibrationPower = s.calibrationPower.get();

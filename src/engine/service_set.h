@@ -31,7 +31,7 @@ enum class Batteries : std::uint8_t {
 
 enum class Actions : std::uint8_t {
   Simulated,  // display, power, plans, shell, sound and power notifications record requests
-  System,     // the system's own (Linux with Qt only)
+  System,     // the system's own (Linux with Qt, and Windows)
 };
 
 enum class Documents : std::uint8_t {
