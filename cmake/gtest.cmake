@@ -11,9 +11,20 @@ if(NOT GTest_FOUND)
 endif()
 include(GoogleTest)
 
-# voltaro_test(NAME SOURCES a_test.cpp LIBS lib1 lib2 [ENV VAR=value ...])
+# The test programs that run threads of their own, for the ThreadSanitizer
+# build (ctest -L threads).
+add_custom_target(voltaro_threaded_tests)
+
+# voltaro_test(NAME [THREADS] SOURCES a_test.cpp LIBS lib1 lib2 [ENV VAR=value])
+# THREADS marks a program that runs threads: label "threads", built by
+# voltaro_threaded_tests.
 function(voltaro_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "THREADS" "" "SOURCES;LIBS;ENV" ${ARGN})
+  set(labels none)
+  if(ARG_THREADS)
+    set(labels threads)
+    add_dependencies(voltaro_threaded_tests ${name})
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
@@ -25,8 +36,14 @@ function(voltaro_test name)
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
       PASS_REGULAR_EXPRESSION "\\[  PASSED  \\]"
-      FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]" ENVIRONMENT "${ARG_ENV}")
+      FAIL_REGULAR_EXPRESSION "\\[  FAILED  \\]" ENVIRONMENT "${ARG_ENV}" LABELS "${labels}")
   else()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ENVIRONMENT "${ARG_ENV}")
+    # The discovery script flattens its properties: an empty value would
+    # shift the ones after it, and ENV holds one setting at most.
+    set(properties LABELS ${labels})
+    if(ARG_ENV)
+      list(APPEND properties ENVIRONMENT "${ARG_ENV}")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
   endif()
 endfunction()

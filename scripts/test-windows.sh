@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Cross-compiles everything that does not need Qt for 64-bit Windows with
-# mingw-w64 and runs the tests under wine, in a wine prefix of its own
-# (build/windows/wineprefix). Installs the compiler and wine first.
+# mingw-w64 (the engine, voltaroctl.exe, the native program voltaro.exe and
+# its installer vtsetup.exe) and runs the tests under wine, in a wine prefix
+# of its own (build/windows/wineprefix). Installs the compiler, wine and NSIS
+# first. voltaro.exe embeds the skin a Linux build painted: build the default
+# preset first (scripts/test.sh does).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Only what the cross-build needs: GoogleTest comes as sources (googletest),
 # compiled by the cross compiler; Qt is not built for Windows here.
-packages=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64)
+packages=(cmake ninja-build googletest g++-mingw-w64-x86-64-posix wine wine64 nsis)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -23,6 +26,12 @@ fi
 
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)"
+for built in build/windows/src/win32/voltaro.exe build/windows/src/win32/vtsetup.exe; do
+  if [ ! -f "$built" ]; then
+    echo "test-windows: $built was not built (is build/default/src/app/skin painted?)" >&2
+    exit 1
+  fi
+done
 
 # The same prefix and debug channels as the windows test preset.
 export WINEPREFIX="$PWD/build/windows/wineprefix"

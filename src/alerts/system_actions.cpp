@@ -7,14 +7,23 @@ namespace voltaro::alerts {
 SystemActions::SystemActions(platform::Display& display, platform::Audio& audio,
                              platform::Power& power, platform::PowerPlanTool& planTool,
                              platform::Shell& shell, const settings::AppSettings& settings,
-                             view::ErrorReport& errors)
+                             view::StatusLine& status, view::ErrorReport& errors)
     : display_(display),
       audio_(audio),
       power_(power),
       planTool_(planTool),
       shell_(shell),
       settings_(settings),
+      status_(status),
       errors_(errors) {}
+
+void SystemActions::monitorOff() {
+  if (!display_.monitorOff()) status_.show("Monitor Off is not available on this desktop");
+}
+
+void SystemActions::launchProgram(const std::string& path) {
+  if (!shell_.launchProgram(path)) status_.show("Cannot launch " + path);
+}
 
 void SystemActions::volumeSteps(VolumeDirection direction, int count) {
   if (count <= 0) return;

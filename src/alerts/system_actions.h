@@ -25,9 +25,12 @@ class SystemActions {
  public:
   SystemActions(platform::Display& display, platform::Audio& audio, platform::Power& power,
                 platform::PowerPlanTool& planTool, platform::Shell& shell,
-                const settings::AppSettings& settings, view::ErrorReport& errors);
+                const settings::AppSettings& settings, view::StatusLine& status,
+                view::ErrorReport& errors);
 
-  void monitorOff() { display_.monitorOff(); }
+  // Turns the monitor off; says on the status line when this desktop has no
+  // way to.
+  void monitorOff();
 
   // `count` volume key presses in one direction.
   void volumeSteps(VolumeDirection direction, int count);
@@ -57,9 +60,9 @@ class SystemActions {
   void trayShutDown();
   void trayRestart();
 
-  // Opens the program or file with the shell, shown normally; the result is
-  // not reported.
-  void launchProgram(const std::string& path) { shell_.openFile(path); }
+  // Starts the program, desktop entry or file the user chose; says on the
+  // status line when nothing could be started.
+  void launchProgram(const std::string& path);
 
  private:
   void reportRefusedPrivilege(const platform::PowerRequestResult& result);
@@ -70,6 +73,7 @@ class SystemActions {
   platform::PowerPlanTool& planTool_;
   platform::Shell& shell_;
   const settings::AppSettings& settings_;
+  view::StatusLine& status_;
   view::ErrorReport& errors_;
 };
 

@@ -6,40 +6,67 @@
 #include "app/skin_image.h"
 #include "app/window_look.h"
 #include "engine/engine.h"
+#include "frontend/main_window/save_command.h"
+#include "frontend/main_window/switch_table.h"
+#include "frontend/main_window/window_commands.h"
 #include "history/graph.h"
-#include "monitor/monitor.h"
+#include "history/graph_screenshot.h"
 
 namespace voltaro::app {
 
 namespace {
-constexpr int kWidth = 1000;
-constexpr int kHeight = 670;
-constexpr int kPanelLeft = 200;
-constexpr int kPanelTop = 130;
-constexpr int kLabelPixels = 13;
+namespace mw = frontend::main_window;
 constexpr std::uint32_t kStatusGreyMilliseconds = 400;
 
+const std::map<Sprite, const char*> kSmallStripFiles = {{Sprite::Go, "dreapta"},
+                                                        {Sprite::Back, "stanga"},
+                                                        {Sprite::Plus, "plusul"},
+                                                        {Sprite::Minus, "minusul"}};
+const std::map<int, const char*> kTopIcons = {
+    {8, "save"},  {1, "info"},   {2, "graph"}, {3, "settings"}, {4, "alerts"}, {5, "calibrate"},
+    {11, "home"}, {10, "green"}, {6, "help"},  {9, "minimize"}, {7, "exit"}};
+
+QRect qtRect(canvas::Rect r) {
+  return QRect(r.left, r.top, r.width, r.height);
+}
+
+Qt::Alignment qtAlignment(canvas::HAlign align) {
+  switch (align) {
+    case canvas::HAlign::Left:
+      return Qt::AlignLeft;
+    case canvas::HAlign::Centre:
+      return Qt::AlignHCenter;
+    case canvas::HAlign::Right:
+      return Qt::AlignRight;
+  }
+  return Qt::AlignLeft;
+}
 }  // namespace
 
 MainWindow::MainWindow(double dotsPerInch)
     // A tool window has no taskbar button: the program lives in the tray.
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint),
       dotsPerInch_(dotsPerInch),
-      pictures_(dotsPerInch),
       controls_({[this](int number) { drawControl(number); },
                  [this] {
                    if (clickSound) clickSound();
                  }}) {
   setWindowTitle("Voltaro");
   setWindowIcon(QIcon(":/skin/voltaro.png"));
-  setFixedSize(kWidth, kHeight);
+  setFixedSize(mw::kWindowWidth, mw::kWindowHeight);
+  background_ = QImage(":/skin/background.png");
+  checkedStrip_ = QImage(":/skin/checked.png");
+  notCheckedStrip_ = QImage(":/skin/notchecked.png");
+  for (const auto& [sprite, file] : kSmallStripFiles) {
+    smallStrips_[sprite] = QImage(QString(":/skin/%1.png").arg(file));
+  }
   gaugePictures_ = loadGaugePictures();
   gauge_ = gaugePictures_.empty.copy();
   // The window's own free areas (the title row, the bottom bar) drag too.
   watchBackground(this);
   buildTopBar();
   buildPanels();
-  buildPages();
+  buildLabels();
   buildControls();
   controls_.clear();
   redrawAllControls();
@@ -48,99 +75,106 @@ MainWindow::MainWindow(double dotsPerInch)
 
 MainWindow::~MainWindow() = default;
 
-QLabel* MainWindow::addLabel(QWidget* parent, const QString& text, QRect area, Qt::Alignment align,
-                             const QColor& colour, bool bold) {
-  auto* label = new QLabel(parent);
+QWidget* MainWindow::areaWidget(const mw::LabelPlace& place) const {
+  switch (place.area) {
+    case mw::Area::Window:
+      return const_cast<MainWindow*>(this);
+    case mw::Area::LeftColumn:
+      return leftColumn_;
+    case mw::Area::Page:
+      return pagePanel(place.page);
+  }
+  return nullptr;
+}
+
+QLabel* MainWindow::addLabel(const mw::LabelPlace& place) {
+  auto* label = new QLabel(areaWidget(place));
   // Values come from batteries, files and the web: shown as they are, never
   // read as markup.
   label->setTextFormat(Qt::PlainText);
-  label->setText(text);
+  label->setText(QString::fromStdString(place.text));
   QFont font("Verdana");
-  font.setPixelSize(kLabelPixels);
-  font.setBold(bold);
+  font.setPixelSize(place.pixels);
+  font.setBold(place.bold);
   label->setFont(font);
-  label->setGeometry(area);
-  label->setAlignment(align | Qt::AlignVCenter);
-  label->setStyleSheet(colourSheet(colour));
+  label->setGeometry(qtRect(place.box));
+  label->setAlignment(qtAlignment(place.align) | Qt::AlignVCenter);
+  label->setStyleSheet(colourSheet(qtColour(place.colour)));
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  if (place.bound) values_.emplace(std::make_pair(place.bound->page, place.bound->caption), label);
   return label;
 }
 
 void MainWindow::buildTopBar() {
-  auto* battery =
-      addLabel(this, "No Battery!", QRect(48, 99, 105, 22), Qt::AlignHCenter, kValueColour, true);
-  battery->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-  battery->setCursor(Qt::PointingHandCursor);
-  battery->installEventFilter(this);
-  battery->setObjectName("batteryLabel");
-  bindValue(battery, view::Page::Caption, "Battery");
-  pageTitle_ =
-      addLabel(this, "Information", QRect(232, 99, 602, 22), Qt::AlignLeft, kValueColour, true);
-  watchBackground(pageTitle_);
-  status_ = addLabel(this, "Status", QRect(23, 640, 353, 22), Qt::AlignLeft, Qt::black);
-  makerLink_ = addLabel(this, "Keldwick", QRect(910, 640, 80, 22), Qt::AlignLeft, Qt::black);
-  makerLink_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-  makerLink_->setCursor(Qt::PointingHandCursor);
-  makerLink_->installEventFilter(this);
+  for (const mw::TopBarButton& button : mw::topBarButtons()) {
+    QImage strip(QString(":/skin/top_%1.png").arg(kTopIcons.at(button.number)));
+    strip = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    paintStripCaption(
+        strip, QString::fromUtf8(button.caption.data(), static_cast<int>(button.caption.size())),
+        button.captionX, dotsPerInch_);
+    topStrips_[button.number] = strip;
+  }
 }
 
 void MainWindow::buildPanels() {
-  leftColumn_ = makePanel(this, QRect(0, kPanelTop, 200, 471), kColumnColour);
+  leftColumn_ = makePanel(this, QRect(0, mw::kPanelTop, mw::kColumnWidth, mw::kColumnHeight),
+                          qtColour(mw::kColumnColour));
   watchBackground(leftColumn_);
   for (int i = 0; i < kPageCount; ++i) {
-    panels_[static_cast<std::size_t>(i)] =
-        makePanel(this, QRect(kPanelLeft, kPanelTop, 800, 500), Qt::black);
+    panels_[static_cast<std::size_t>(i)] = makePanel(
+        this, QRect(mw::kPanelLeft, mw::kPanelTop, mw::kPanelWidth, mw::kPanelHeight), Qt::black);
     watchBackground(panels_[static_cast<std::size_t>(i)]);
   }
   gaugeLabel_ = new QLabel(leftColumn_);
-  gaugeLabel_->setGeometry(75, 24, 49, 111);
+  gaugeLabel_->setGeometry(qtRect(mw::kGaugeArea));
   gaugeLabel_->setPixmap(QPixmap::fromImage(gauge_));
   watchBackground(gaugeLabel_);
-  const char* rows[] = {"Charge", "Time", "Cycles", "Wear", "Days", "Green", "Mode"};
-  for (int k = 0; k < 7; ++k) {
-    const int y = 165 + 45 * k;
-    addLabel(leftColumn_, rows[k], QRect(23, y - 2, 90, 22), Qt::AlignLeft, kCaptionColour);
-    QLabel* value =
-        addLabel(leftColumn_, "", QRect(66, y - 2, 110, 22), Qt::AlignRight, kValueColour);
-    // Green Mode writes its "On" / "Off" under the Home page's caption.
-    const view::Page source = k == 5 ? view::Page::Home : view::Page::LeftColumn;
-    bindValue(value, source, rows[k]);
-  }
-  auto* graphPanel = pagePanel(PageNumber::Graph);
-  graphLabel_ = new QLabel(graphPanel);
-  graphLabel_->setGeometry(0, 42, 800, 434);
+  graphLabel_ = new QLabel(pagePanel(PageNumber::Graph));
+  graphLabel_->setGeometry(qtRect(mw::kGraphArea));
   watchBackground(graphLabel_);
+  // The program's picture on the free right half of the Home page.
+  auto* logo = new QLabel(pagePanel(PageNumber::Home));
+  logo->setPixmap(QPixmap(":/skin/voltaro.png")
+                      .scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  logo->setGeometry(qtRect(mw::kLogoArea));
+  logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void MainWindow::buildLabels() {
+  for (const mw::BandPlace& band : mw::headerBands()) {
+    QWidget* panel = makePanel(pagePanel(band.page), qtRect(band.box), qtColour(band.colour));
+    panel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    panel->lower();
+  }
+  for (const mw::LabelPlace& place : mw::windowLabels()) {
+    QLabel* label = addLabel(place);
+    switch (place.role) {
+      case mw::LabelRole::Plain:
+        break;
+      case mw::LabelRole::PageTitle:
+        pageTitle_ = label;
+        watchBackground(pageTitle_);
+        break;
+      case mw::LabelRole::Status:
+        status_ = label;
+        break;
+      case mw::LabelRole::MakerLink:
+      case mw::LabelRole::BatteryLink:
+        label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        label->setCursor(Qt::PointingHandCursor);
+        label->installEventFilter(this);
+        if (place.role == mw::LabelRole::MakerLink) {
+          makerLink_ = label;
+        } else {
+          label->setObjectName("batteryLabel");
+        }
+        break;
+    }
+  }
 }
 
 QWidget* MainWindow::pagePanel(PageNumber page) const {
   return panels_[static_cast<std::size_t>(page) - 1];
-}
-
-void MainWindow::addCaption(PageNumber page, int x, int y, const QString& text) {
-  addLabel(pagePanel(page), text, QRect(x, y - 2, 200, 22), Qt::AlignLeft, kCaptionColour);
-}
-
-void MainWindow::addValue(PageNumber page, view::Page source, const std::string& caption, int right,
-                          int y, int width) {
-  QLabel* label = addLabel(pagePanel(page), "", QRect(right - width, y - 2, width, 22),
-                           Qt::AlignRight, kValueColour);
-  bindValue(label, source, caption);
-}
-
-void MainWindow::addUnit(PageNumber page, int x, int y, const QString& text) {
-  addLabel(pagePanel(page), text, QRect(x, y - 2, 60, 22), Qt::AlignLeft, kCaptionColour);
-}
-
-void MainWindow::addHeader(PageNumber page, int x, int width, const QString& text, int y) {
-  QWidget* band = makePanel(pagePanel(page), QRect(x - 12, y - 6, width + 12, 28), kHeaderBand);
-  band->setAttribute(Qt::WA_TransparentForMouseEvents);
-  band->lower();
-  addLabel(pagePanel(page), text, QRect(x, y - 3, width, 22), Qt::AlignLeft, QColor(120, 190, 230),
-           true);
-}
-
-void MainWindow::bindValue(QLabel* label, view::Page source, const std::string& caption) {
-  values_.emplace(std::make_pair(source, caption), label);
 }
 
 void MainWindow::onTextChanged(view::Page page, const std::string& caption,
@@ -159,12 +193,12 @@ QString MainWindow::statusText() const {
 }
 
 void MainWindow::buildControls() {
-  for (const ControlPlace& place : controlPlaces()) {
+  for (const mw::ControlPlace& place : mw::controlPlaces()) {
     QWidget* parent = place.page ? pagePanel(*place.page) : this;
-    auto* image = new SkinImage(place.number, place.page ? kSmallSize : kTopBarSize, parent);
+    auto* image =
+        new SkinImage(place.number, place.page ? mw::kSmallSize : mw::kTopBarSize, parent);
     image->move(place.left, place.top);
     image->setCursor(Qt::PointingHandCursor);
-    image->beforePaint = [this] { pictures_.load(); };
     connect(image, &SkinImage::pressedAt, this, &MainWindow::onPress);
     connect(image, &SkinImage::movedAt, this, &MainWindow::onMove);
     connect(image, &SkinImage::releasedAt, this, &MainWindow::onRelease);
@@ -181,18 +215,18 @@ SkinImage* MainWindow::control(int number) const {
 }
 
 const QImage* MainWindow::stripFor(int number) const {
-  const ControlPlace* place = controlPlace(number);
+  const mw::ControlPlace* place = mw::controlPlace(number);
   if (place == nullptr) return nullptr;
   switch (place->sprite) {
     case Sprite::TopBar:
-      return pictures_.topStrip(number);
+      return &topStrips_.at(number);
     case Sprite::Switch:
-      return pictures_.switchStrip(switchOn(number));
+      return switchOn(number) ? &checkedStrip_ : &notCheckedStrip_;
     case Sprite::Go:
     case Sprite::Back:
     case Sprite::Plus:
     case Sprite::Minus:
-      return pictures_.smallStrip(place->sprite);
+      return &smallStrips_.at(place->sprite);
   }
   return nullptr;
 }
@@ -219,38 +253,19 @@ void MainWindow::redrawPriorityRadios() {
 }
 
 void MainWindow::showPage(PageNumber page) {
-  if (page == PageNumber::Graph && engine_ != nullptr) {
-    if (pagePanel(page)->isVisible() && isVisible()) return;
-    engine_->monitor().waitidle(10);
-  }
+  const bool graphInView = pagePanel(page)->isVisible() && isVisible();
+  if (engine_ != nullptr && !mw::prepareShowPage(*engine_, page, graphInView)) return;
   page_ = page;
   for (int i = 1; i <= kPageCount; ++i) {
     pagePanel(static_cast<PageNumber>(i))->setVisible(i == static_cast<int>(page));
   }
-  const std::string_view title = pageTitle(page);
+  const std::string_view title = mw::pageTitle(page);
   pageTitle_->setText(QString::fromUtf8(title.data(), static_cast<int>(title.size())));
-  if (engine_ == nullptr) return;
-  switch (page) {
-    case PageNumber::Settings:
-      engine_->brightness().readPagePair();
-      break;
-    case PageNumber::Alerts:
-      engine_->brightness().readPagePair();
-      break;
-    case PageNumber::Calibrate:
-      fillCalibratePage();
-      break;
-    case PageNumber::Graph:
-      redraw();
-      break;
-    case PageNumber::Information:
-    case PageNumber::Home:
-      break;
-  }
+  if (engine_ != nullptr) mw::finishShowPage(*engine_, *this, page);
 }
 
-void MainWindow::fillCalibratePage() {
-  engine_->fastDischargeOptions().showCaptions();
+void MainWindow::pageChosen(PageNumber page) {
+  if (pageShown) pageShown(page);
 }
 
 bool MainWindow::homePageVisible() {
@@ -263,7 +278,7 @@ bool MainWindow::calibratePageVisible() {
 
 void MainWindow::show(const std::string& text) {
   status_->setText(QString::fromStdString(text));
-  statusColour_ = kStatusGrey;
+  statusColour_ = qtColour(mw::kStatusGrey);
   status_->setStyleSheet(colourSheet(statusColour_));
   // The caller waits for the grey to be seen.
   if (engine_ != nullptr) {
@@ -283,20 +298,13 @@ void MainWindow::drawAxes() {
 void MainWindow::redraw() {
   if (!graph_) return;
   graph_->redraw();
-  if (isVisible()) graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
+  graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
 }
 
 void MainWindow::drawgauge() {
   if (engine_ == nullptr) return;
-  const auto& live = engine_->live();
-  const auto& slots = engine_->slots();
-  const float percent = live.percent(slots.currentSlot);
-  const int level = std::min(static_cast<int>(std::lround(percent)), 100);
-  const bool chargingCase = live.onPower && live.charging && level < 100;
-  const GaugeMode mode =
-      gaugeMode(engine_->fastDischarge().fastDischargeRunning(),
-                engine_->calibration().calibrating(), engine_->greenMode().greenOn());
-  drawGauge(gauge_, gaugePictures_, level, chargingCase, mode);
+  const mw::GaugeFigures figures = mw::gaugeFigures(*engine_);
+  drawGauge(gauge_, gaugePictures_, figures.level, figures.chargingCase, figures.mode);
   gaugeLabel_->setPixmap(QPixmap::fromImage(gauge_));
 }
 
@@ -338,27 +346,39 @@ void MainWindow::attach(engine::Engine& engine) {
       engine.history(), engine.settings(), engine.live(), engine.slots(),
       [this] { return isVisible() && page_ == PageNumber::Graph; }, dotsPerInch_);
   graph_->drawAxes();
-  if (isVisible()) graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
+  graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
   redrawAllControls();
 }
 
+void MainWindow::runControl(int number, bool shift) {
+  if (mw::runPageButton(*this, number) || engine_ == nullptr) return;
+  mw::runControl(*engine_, *this, number, shift);
+}
+
+bool MainWindow::switchOn(int number) const {
+  if (engine_ == nullptr) return false;
+  return mw::switchShowsOn(engine_->settings(), number);
+}
+
+void MainWindow::pressKey(char key) {
+  if (engine_ != nullptr) mw::pressKey(*engine_, *this, key);
+}
+
+void MainWindow::act9() {
+  if (engine_ == nullptr) return;
+  mw::act9(*engine_, page_, *this, [this] { saveGraphScreenshot(); });
+}
+
+void MainWindow::saveGraphScreenshot() {
+  mw::saveGraphScreenshot(
+      *engine_, *this, [this](const std::string& folder, const std::string& caption) {
+        return history::saveScreenshot(graph_->surface(), folder, caption, dotsPerInch_);
+      });
+}
+
 void MainWindow::paintEvent(QPaintEvent*) {
-  pictures_.load();
   QPainter p(this);
-  p.drawImage(QPoint(0, 0), pictures_.background());
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (graph_) graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
-}
-
-void MainWindow::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  // Back in the tray: the pictures are decoded again at the next paint, the
-  // graph's copy is made again when the window shows.
-  pictures_.drop();
-  graphLabel_->clear();
+  p.drawImage(QPoint(0, 0), background_);
 }
 
 }  // namespace voltaro::app

@@ -14,11 +14,11 @@
 #include <string>
 #include <utility>
 
-#include "app/control_layout.h"
 #include "app/skin_art.h"
-#include "app/skin_controls.h"
-#include "app/window_pictures.h"
-#include "engine/window_port.h"
+#include "frontend/main_window/control_layout.h"
+#include "frontend/main_window/page_labels.h"
+#include "frontend/main_window/skin_controls.h"
+#include "frontend/main_window/window_host.h"
 #include "history/graph_port.h"
 #include "view/shown_texts.h"
 #include "view/status_line.h"
@@ -32,11 +32,18 @@ class Graph;
 
 namespace voltaro::app {
 
+// The window's pages, controls and their looks are the front end's own.
+using frontend::main_window::kPageCount;
+using frontend::main_window::PageNumber;
+using frontend::main_window::SkinControls;
+using frontend::main_window::Sprite;
+using frontend::main_window::Visual;
+
 class SkinImage;
 
 class MainWindow : public QWidget,
                    public view::StatusLine,
-                   public engine::WindowPort,
+                   public frontend::main_window::WindowHost,
                    public history::GraphPort {
   Q_OBJECT
 
@@ -48,18 +55,23 @@ class MainWindow : public QWidget,
   void attach(engine::Engine& engine);
   engine::Engine* engine() const { return engine_; }
 
-  // Page 1..6; from the top bar nothing happens when it is already shown.
-  void showPage(PageNumber page);
-  PageNumber currentPage() const { return page_; }
   void showFromTray();
-  void hideToTray();
   void drawControl(int number);
-  void redrawAllControls();
   // Runs control `number`'s command, as a release on it does.
   void runControl(int number, bool shift);
   void pressKey(char key);
   // The Save command: settings, screenshot or report of the page shown.
   void act9();
+
+  // frontend::main_window::WindowHost
+  PageNumber currentPage() const override { return page_; }
+  // Page 1..6; from the top bar nothing happens when it is already shown.
+  void showPage(PageNumber page) override;
+  void pageChosen(PageNumber page) override;
+  void hideToTray() override;
+  void redrawAllControls() override;
+  void redrawGraph() override { redraw(); }
+  void saveCommand() override { act9(); }
 
   // What a label shows, by page and caption (tests and screenshots).
   QString valueText(view::Page page, const std::string& caption) const;
@@ -70,7 +82,6 @@ class MainWindow : public QWidget,
   bool dragging() const { return dragging_; }
   QWidget* pagePanel(PageNumber page) const;
   const QImage& gaugeImage() const { return gauge_; }
-  bool picturesLoaded() const { return pictures_.loaded(); }
   // Called when a page button is used (the tray menu's "Main Page" check).
   std::function<void(PageNumber)> pageShown;
   // The click sound, gated by the caller.
@@ -94,8 +105,6 @@ class MainWindow : public QWidget,
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -103,20 +112,13 @@ class MainWindow : public QWidget,
  private:
   void buildTopBar();
   void buildPanels();
-  void buildPages();
+  void buildLabels();
   void buildControls();
-  QLabel* addLabel(QWidget* parent, const QString& text, QRect area, Qt::Alignment align,
-                   const QColor& colour, bool bold = false);
-  void addCaption(PageNumber page, int x, int y, const QString& text);
-  void addValue(PageNumber page, view::Page source, const std::string& caption, int right, int y,
-                int width = 180);
-  void addUnit(PageNumber page, int x, int y, const QString& text);
-  void addHeader(PageNumber page, int x, int width, const QString& text, int y = 30);
-  void bindValue(QLabel* label, view::Page source, const std::string& caption);
+  QWidget* areaWidget(const frontend::main_window::LabelPlace& place) const;
+  QLabel* addLabel(const frontend::main_window::LabelPlace& place);
   void onTextChanged(view::Page page, const std::string& caption, const std::string& value);
   const QImage* stripFor(int number) const;
   bool switchOn(int number) const;
-  void fillCalibratePage();
   void saveGraphScreenshot();
   void watchBackground(QWidget* widget);
   void startDrag(QPoint global);
@@ -126,7 +128,11 @@ class MainWindow : public QWidget,
 
   engine::Engine* engine_ = nullptr;
   double dotsPerInch_;
-  WindowPictures pictures_;
+  QImage background_;
+  std::map<int, QImage> topStrips_;
+  std::map<Sprite, QImage> smallStrips_;
+  QImage checkedStrip_;
+  QImage notCheckedStrip_;
   GaugePictures gaugePictures_;
   QImage gauge_;
   QLabel* gaugeLabel_ = nullptr;

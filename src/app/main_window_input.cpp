@@ -41,9 +41,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* label = qobject_cast<QLabel*>(watched);
   const bool link = watched == makerLink_ || (label && label->objectName() == "batteryLabel");
   if (link) {
-    if (event->type() == QEvent::Enter) label->setStyleSheet(colourSheet(kLinkHover));
+    if (event->type() == QEvent::Enter)
+      label->setStyleSheet(colourSheet(qtColour(frontend::main_window::kLinkHover)));
     if (event->type() == QEvent::Leave) {
-      label->setStyleSheet(colourSheet(watched == makerLink_ ? QColor(Qt::black) : kValueColour));
+      const canvas::Colour rest = watched == makerLink_ ? frontend::main_window::kBlack
+                                                        : frontend::main_window::kValueColour;
+      label->setStyleSheet(colourSheet(qtColour(rest)));
     }
     if (event->type() == QEvent::MouseButtonRelease && engine_ != nullptr) {
       if (watched == makerLink_) {
@@ -69,7 +72,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::onPress(int number, QPoint position) {
-  if (controls_.press(number, position.x(), position.y()) != PressOutcome::StartDrag) return;
+  if (controls_.press(number, position.x(), position.y()) !=
+      frontend::main_window::PressOutcome::StartDrag)
+    return;
   SkinImage* image = control(number);
   startDrag(image->mapToGlobal(position));
 }

@@ -6,8 +6,11 @@
 
 #include "engine/linux_system_actions.h"
 #include "engine/service_set.h"
+#include "logs/log_stamp.h"
+#include "platform/linux/locale_short_date.h"
 #include "platform/linux/pulse_audio.h"
 #include "platform/linux_services/qt_http_client.h"
+#include "platform/linux_threads/posix_worker_threads.h"
 #include "scenario/scenario_script.h"
 #include "ui/qt_runtime.h"
 
@@ -35,12 +38,17 @@ struct ProgramServices::Parts {
   ui::QtRuntime runtime;
   platform::PulseAudio audio{embeddedClips(), "Voltaro"};
   platform::linux_services::QtHttpClient http;
+  // The fast-discharge workers: the steady clock and their raised priority,
+  // on the real and the simulated battery alike.
+  platform::linux_threads::PosixWorkerThreads threads;
   std::unique_ptr<engine::ServiceSet> set;
   scenario::ScenarioScript script;
   std::unique_ptr<scenario::ScenarioRun> run;
 };
 
 ProgramServices::ProgramServices() : parts_(std::make_unique<Parts>()) {
+  // The logs and reports write dates in the user's regional short date.
+  logs::setShortDatePattern(platform::localeShortDatePattern().value_or(""));
   const QByteArray scenarioFile = qgetenv("VOLTARO_SIMULATE");
   simulated_ = !scenarioFile.isEmpty();
   engine::ServiceChoice choice;
@@ -49,6 +57,7 @@ ProgramServices::ProgramServices() : parts_(std::make_unique<Parts>()) {
   choice.systemActions = engine::makeLinuxSystemActions;
   choice.documents = engine::Documents::User;
   choice.audio = &parts_->audio;
+  choice.threads = &parts_->threads;
   parts_->set = engine::ServiceSet::create(parts_->runtime, choice, scenarioError_);
   if (!parts_->set) return;
   parts_->set->setOnAcPower([this] { return onAcPowerHint ? onAcPowerHint() : true; });

@@ -1,19 +1,12 @@
 #include "app/skin_art.h"
 
-#include <QFont>
-#include <QPainter>
-#include <algorithm>
 #include <cmath>
+
+#include "canvas/qt_canvas.h"
 
 namespace voltaro::app {
 
 namespace {
-constexpr int kLevelBottom = 109;  // the row of 0 %
-constexpr int kLevelTop = 9;       // the row of 100 %
-constexpr int kGaugeWidth = 49;
-constexpr int kFillWidth = 45;
-constexpr int kFillHeight = 100;
-constexpr int kFillLeft = 2;
 constexpr double kInchesPerMetre = 39.3701;
 const char* kModeNames[] = {"fastdischarge", "calibration", "green", "normal"};
 }  // namespace
@@ -30,35 +23,23 @@ GaugePictures loadGaugePictures() {
   return pictures;
 }
 
-GaugeMode gaugeMode(bool fastDischarge, bool calibration, bool green) {
-  if (fastDischarge) return GaugeMode::FastDischarge;
-  if (calibration) return GaugeMode::Calibration;
-  if (green) return GaugeMode::Green;
-  return GaugeMode::Normal;
-}
-
 void drawGauge(QImage& gauge, const GaugePictures& pictures, int level, bool chargingCase,
                GaugeMode mode) {
-  const int l = std::clamp(level, 0, 100);
-  const QImage& empty = chargingCase ? pictures.emptyCharging : pictures.empty;
-  const QImage& fill =
-      (chargingCase ? pictures.fillCharging : pictures.fill)[static_cast<int>(mode)];
-  QPainter p(&gauge);
-  p.setCompositionMode(QPainter::CompositionMode_Source);
-  // Outside the charging case nothing of the empty picture shows at 100 %
-  // and nothing of the fill at 0 %.
-  if (chargingCase || l < 100) {
-    const QRect part(0, kLevelTop, kGaugeWidth, kLevelBottom - l - kLevelTop);
-    p.drawImage(part.topLeft(), empty, part);
+  const canvas::QtPicture empty(pictures.empty);
+  const canvas::QtPicture emptyCharging(pictures.emptyCharging);
+  std::array<canvas::QtPicture, 4> fill{
+      canvas::QtPicture(pictures.fill[0]), canvas::QtPicture(pictures.fill[1]),
+      canvas::QtPicture(pictures.fill[2]), canvas::QtPicture(pictures.fill[3])};
+  std::array<canvas::QtPicture, 4> fillCharging{
+      canvas::QtPicture(pictures.fillCharging[0]), canvas::QtPicture(pictures.fillCharging[1]),
+      canvas::QtPicture(pictures.fillCharging[2]), canvas::QtPicture(pictures.fillCharging[3])};
+  frontend::main_window::GaugeArt art{&empty, &emptyCharging, {}, {}};
+  for (std::size_t i = 0; i < 4; ++i) {
+    art.fill[i] = &fill[i];
+    art.fillCharging[i] = &fillCharging[i];
   }
-  if (l > 0) {
-    p.drawImage(QPoint(kFillLeft, kLevelBottom - l), fill,
-                QRect(0, kFillHeight - l, kFillWidth, l));
-  }
-}
-
-int captionPointSize(double dotsPerInch) {
-  return static_cast<int>(std::lround(1056.0 / dotsPerInch));
+  canvas::QtCanvas canvas(gauge);
+  frontend::main_window::drawGauge(canvas, art, level, chargingCase, mode);
 }
 
 void paintStripCaption(QImage& strip, const QString& caption, int x, double dotsPerInch) {
@@ -66,16 +47,8 @@ void paintStripCaption(QImage& strip, const QString& caption, int x, double dots
   // same pixel size on every screen, as the fixed-size window needs.
   strip.setDotsPerMeterX(static_cast<int>(std::lround(dotsPerInch * kInchesPerMetre)));
   strip.setDotsPerMeterY(static_cast<int>(std::lround(dotsPerInch * kInchesPerMetre)));
-  QPainter p(&strip);
-  p.setRenderHint(QPainter::TextAntialiasing);
-  QFont font("Verdana");
-  font.setPointSize(captionPointSize(dotsPerInch));
-  font.setStyleStrategy(QFont::PreferAntialias);
-  p.setFont(font);
-  p.setPen(QColor(153, 153, 153));
-  for (int frame = 0; frame < 3; ++frame) {
-    p.drawText(QRect(x + 90 * frame, 60, 90 - x, 28), Qt::AlignLeft | Qt::AlignTop, caption);
-  }
+  canvas::QtCanvas canvas(strip);
+  frontend::main_window::paintStripCaption(canvas, caption.toStdString(), x, dotsPerInch);
 }
 
 }  // namespace voltaro::app

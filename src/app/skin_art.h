@@ -1,14 +1,17 @@
-// Drawing with the skin's pictures: the battery gauge of the left column and
-// the captions on the top-bar strips.
+// Drawing with the skin's Qt pictures: the battery gauge of the left column and
+// the captions on the top-bar strips (frontend/main_window/gauge_drawing.h).
 #pragma once
 
 #include <QImage>
 #include <QString>
 
+#include "frontend/main_window/gauge_drawing.h"
+
 namespace voltaro::app {
 
-// What the gauge fill shows, in order of precedence.
-enum class GaugeMode { FastDischarge, Calibration, Green, Normal };
+using frontend::main_window::captionPointSize;
+using frontend::main_window::GaugeMode;
+using frontend::main_window::gaugeMode;
 
 struct GaugePictures {
   QImage empty;            // 49 x 111
@@ -20,18 +23,9 @@ struct GaugePictures {
 // The pictures from the program's resources.
 GaugePictures loadGaugePictures();
 
-// The mode of the fill from the running procedures and Green Mode.
-GaugeMode gaugeMode(bool fastDischarge, bool calibration, bool green);
-
-// drawgauge on `gauge` (49 x 111, starting as the empty picture): the empty
-// part from row 9 down to 109 - L, then the bottom L rows of the fill at
-// columns 2..46. `level` is min(round(charge percent), 100).
+// drawgauge on `gauge` (49 x 111, starting as the empty picture).
 void drawGauge(QImage& gauge, const GaugePictures& pictures, int level, bool chargingCase,
                GaugeMode mode);
-
-// The caption point size for a screen's dots per inch: round(1056 / dpi),
-// 11 at 96 dpi and 9 at 120 dpi.
-int captionPointSize(double dotsPerInch);
 
 // Paints `caption` on the first three 90-pixel frames of a top-bar strip at
 // (x, 60), (x + 90, 60) and (x + 180, 60).

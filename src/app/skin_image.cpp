@@ -20,7 +20,6 @@ void SkinImage::setFrame(const QImage* strip, int frame) {
 }
 
 void SkinImage::paintEvent(QPaintEvent*) {
-  if (beforePaint) beforePaint();
   if (strip_ == nullptr) return;
   QPainter p(this);
   p.drawImage(QPoint(0, 0), *strip_, QRect(frame_ * size_, 0, size_, size_));

@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QWidget>
-#include <functional>
 
 namespace voltaro::app {
 
@@ -17,9 +16,6 @@ class SkinImage : public QWidget {
   // The strip and the frame (0 resting, 1 hot, 2 pressed) to show.
   void setFrame(const QImage* strip, int frame);
   int frame() const { return frame_; }
-  // Makes the strips ready before a paint (the window decodes its pictures
-  // only when they are shown).
-  std::function<void()> beforePaint;
 
  Q_SIGNALS:
   void pressedAt(int number, QPoint position);

@@ -1,21 +1,21 @@
-// The main window's colours and the two helpers that give its panels and
-// labels their look.
+// The helpers that give the main window's panels and labels their look, in
+// the colours of the front end's page layout.
 #pragma once
 
 #include <QColor>
 #include <QRect>
 #include <QString>
 
+#include "canvas/canvas.h"
+
 class QWidget;
 
 namespace voltaro::app {
 
-inline const QColor kColumnColour(25, 28, 52);
-inline const QColor kCaptionColour(153, 153, 153);
-inline const QColor kValueColour(232, 236, 244);
-inline const QColor kHeaderBand(16, 20, 24);
-inline const QColor kStatusGrey(147, 149, 153);
-inline const QColor kLinkHover(32, 128, 176);
+inline QColor qtColour(canvas::Colour colour) {
+  return QColor(int(canvas::redOf(colour)), int(canvas::greenOf(colour)),
+                int(canvas::blueOf(colour)));
+}
 
 // A plain panel filled with `colour`; the page panels in page order are
 // Panel6, Panel1, Panel8, Panel3, Panel4, Panel2.

@@ -84,14 +84,16 @@ void Calibration::prepareCalibration() {
   if (active.index >= 1 && static_cast<std::size_t>(active.index) <= table.size()) {
     activePlanId_ = table[static_cast<std::size_t>(active.index - 1)].guidField;
   }
+  const PowerParameterTexts values = power_.parameterTexts();
   parameters_.fill(view::ParametersContent{
       .activePlan = active.name,
       .chargeLevel = std::to_string(roundedLevel()) + "%",
-      .lowAction = "Do nothing",
-      .criticalLevel = "5%",
-      .criticalAction = "Shut down",
-      .reserveLevel = "0%",
+      .lowAction = values.lowAction,
+      .criticalLevel = values.criticalLevel,
+      .criticalAction = values.criticalAction,
+      .reserveLevel = values.reserveLevel,
       .question = "Do you want to set these parameters and continue?",
+      .sleepAndHibernation = values.sleepAndHibernation,
   });
   if (table.empty()) {
     calstart();
@@ -140,8 +142,14 @@ void Calibration::instructionsStep() {
       ConfirmationMode::Ok);
 }
 
+void Calibration::setCalibrating(bool calibrating) {
+  calibrating_ = calibrating;
+  power_.keepAwake(calibrating);
+}
+
 void Calibration::beginCalibration() {
   calibrating_ = true;
+  power_.keepAwake(true);
   dischargeFailureReported_ = false;
   showState();
   log(logs::CalibrationLogEvent::Started);
@@ -151,6 +159,7 @@ void Calibration::beginCalibration() {
 
 void Calibration::endCalibration(CalibrationEnd kind, bool notify) {
   calibrating_ = false;
+  power_.keepAwake(false);
   showState();
   switch (kind) {
     case CalibrationEnd::Stopped:

@@ -77,8 +77,9 @@ class Calibration {
 
   // --- The seams of the status reading and the health store.
   bool calibrating() const { return calibrating_; }
-  // A full read of the primary battery sets the state from the start marker.
-  void setCalibrating(bool calibrating) { calibrating_ = calibrating; }
+  // A full read of the primary battery sets the state from the start marker
+  // (and the computer is kept awake while it is set).
+  void setCalibrating(bool calibrating);
   // The battery is drained (rounded level 7 or less on battery): the
   // discharge marker is written unless it exists.
   void calibrationBatteryDischarged();

@@ -1,5 +1,5 @@
 // Portable stand-ins for the services a program may leave out: a worker
-// clock without priority changes, a calibration that leaves the power
+// steady clock without priority changes, a calibration that leaves the power
 // configuration alone, and a parameters dialog that nobody sees.
 #pragma once
 
@@ -14,7 +14,11 @@ namespace voltaro::engine {
 
 class PlainWorkerThreads final : public platform::WorkerThreads {
  public:
-  DayTime now() const override { return localDayTime(std::chrono::system_clock::now()); }
+  std::int64_t steadyNanoseconds() const override {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
   bool raiseCurrentThreadPriority() override { return false; }
 };
 
@@ -25,6 +29,9 @@ class UnchangedCalibrationPower final : public calibration::CalibrationPower {
   void setBatteryValues(const std::string& /*planId*/) override {}
   void disableStandbyOnBattery() override {}
   void disableHibernation() override {}
+  calibration::PowerParameterTexts parameterTexts() override {
+    return {"Unchanged", "Unchanged", "Unchanged", "Unchanged", "Unchanged"};
+  }
 };
 
 class HiddenParameters final : public view::ParametersPort {

@@ -6,6 +6,9 @@
 #ifdef VOLTARO_HAVE_SYSFS
 #include "platform/linux/xdg_folders.h"
 #endif
+#ifdef VOLTARO_HAVE_WIN32
+#include "platform/windows/win32_folders.h"
+#endif
 
 namespace voltaro::engine {
 
@@ -39,8 +42,10 @@ TemporaryDocuments::~TemporaryDocuments() {
 }
 
 std::unique_ptr<platform::Folders> makeUserFolders([[maybe_unused]] std::string& error) {
-#ifdef VOLTARO_HAVE_SYSFS
+#if defined(VOLTARO_HAVE_SYSFS)
   return std::make_unique<platform::XdgFolders>();
+#elif defined(VOLTARO_HAVE_WIN32)
+  return std::make_unique<platform::windows::Win32Folders>();
 #else
   error = "this build does not know the user's data folder; give it with --data DIR";
   return nullptr;

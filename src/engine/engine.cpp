@@ -54,6 +54,8 @@ Engine::Engine(const PlatformServices& services, const PresentationPorts& ports)
                        ports.errors, services.audio, bridges_.health}),
       advice_({health_, info_, slots_, live_, settings_, dataFolder_, ports.advice,
                services.runtime, bridges_.health}),
+      healthJournal_(
+          {info_, slots_, live_, record_, health_, services.runtime, dataFolder_, ports.errors}),
       historyController_(history_, ports.graph, bridges_.history, services.audio, settings_),
       dischargeLog_({slots_, live_, texts_, dataFolder_, services.runtime, ports.errors}),
       calibrationLog_({slots_, texts_, record_, dataFolder_, services.runtime, ports.errors}),
@@ -61,7 +63,7 @@ Engine::Engine(const PlatformServices& services, const PresentationPorts& ports)
       dialog_(ports.confirmation, services.runtime, bridges_.dialogs),
       brightness_(services.display, services.audio, services.runtime, settings_, texts_),
       actions_(services.display, services.audio, services.power, services.planTool, services.shell,
-               settings_, ports.errors),
+               settings_, ports.statusLine, ports.errors),
       alertRules_(settings_, services.runtime, services.audio, brightness_, actions_, dialog_,
                   bridges_.alerts),
       alertsPage_(settings_, alertRules_, brightness_, services.audio, ports.fileDialogs, texts_,
@@ -69,8 +71,8 @@ Engine::Engine(const PlatformServices& services, const PresentationPorts& ports)
       powerPlans_(services.planTool, bridges_.power),
       greenMode_(brightness_, actions_, services.audio, services.runtime, settings_,
                  ports.statusLine, texts_, bridges_.power),
-      taskPriority_(services.power, settings_, bridges_.power),
-      powerKeys_(services.planTool, dialog_, greenMode_, bridges_.power),
+      taskPriority_(services.power, settings_, ports.statusLine, bridges_.power),
+      powerKeys_(services.planTool, services.power, dialog_, greenMode_, bridges_.power),
       fastDischarge_({services.runtime, services.threads ? *services.threads : plainThreads_,
                       brightness_, settings_, live_, dataFolder_, texts_, dialog_}),
       fastDischargeOptions_(fastDischarge_, brightness_, settings_, services.audio, texts_,
@@ -175,6 +177,7 @@ void Engine::closeRequest() {
 void Engine::exitProcedure() {
   if (exited_) return;
   if (monitor_.busy()) monitor_.waitidle(kExitWaitRounds);
+  healthJournal_.exit();
   saveSettings();
   fastDischarge_.shutdown();
   monitor_.stop();

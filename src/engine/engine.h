@@ -19,6 +19,7 @@
 #include "engine/default_services.h"
 #include "engine/engine_bridges.h"
 #include "engine/gadget_port.h"
+#include "engine/health_journal.h"
 #include "engine/services.h"
 #include "engine/tray_menu_port.h"
 #include "fastdischarge/fast_discharge.h"
@@ -85,6 +86,7 @@ class Engine {
   health::HealthStore& health() { return health_; }
   health::HealthCommands& healthCommands() { return healthCommands_; }
   health::BatteryAdvice& advice() { return advice_; }
+  HealthJournal& healthJournal() { return healthJournal_; }
   history::ChargeHistory& history() { return history_; }
   history::HistoryController& historyController() { return historyController_; }
   logs::DischargeLog& dischargeLog() { return dischargeLog_; }
@@ -169,6 +171,7 @@ class Engine {
   health::HealthStore health_;
   health::HealthCommands healthCommands_;
   health::BatteryAdvice advice_;
+  HealthJournal healthJournal_;
   history::ChargeHistory history_;
   history::HistoryController historyController_;
   logs::DischargeLog dischargeLog_;

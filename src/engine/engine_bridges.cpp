@@ -30,6 +30,7 @@ bool BatteryBridge::calibrationCompletionMarkerExists() {
 }
 void BatteryBridge::recordCompletedCalibration() {
   e_.calibration_.recordCompletedCalibration();
+  e_.healthJournal_.calibrationCompleted();
 }
 void BatteryBridge::endCalibrationCompleted() {
   e_.calibration_.endCalibrationCompleted();
@@ -74,8 +75,17 @@ bool MonitorBridge::evaladvice() {
 void MonitorBridge::resetWearFigures() {
   e_.health_.resetWearFigures();
 }
+void MonitorBridge::readingTaken() {
+  e_.healthJournal_.readingTaken();
+}
+void MonitorBridge::batteryLeft(int slot) {
+  e_.healthJournal_.batteryLeft(slot);
+}
 bool MonitorBridge::calibrationRunning() {
   return e_.calibration_.calibrating();
+}
+void MonitorBridge::calibrationClosed() {
+  e_.healthJournal_.calibrationClosed();
 }
 
 std::optional<DayTime> MonitorBridge::fastDischargeStart() {
@@ -98,8 +108,10 @@ void MonitorBridge::evaluateAlerts() {
                                  .remainingSeconds = e_.live_.knownRemaining(slot)});
 }
 
+// Every restart looks for the device again: a backlight that appeared since
+// (a driver loaded late, a panel switched on) is found too.
 void MonitorBridge::reopenBrightness() {
-  if (e_.brightness_.available()) e_.brightness_.initBrightness();
+  e_.brightness_.initBrightness();
 }
 
 void MonitorBridge::recordHistorySample(std::uint16_t quarterPercent, monitor::HistoryKind kind) {
@@ -162,6 +174,9 @@ void HealthBridge::askConfirmation(dialogs::DialogCode code, const view::Confirm
                                    view::ConfirmationMode mode) {
   e_.dialog_.ask(code, texts, mode);
 }
+void HealthBridge::healthSaved(const std::string& path) {
+  e_.healthJournal_.saveCopyBeside(path);
+}
 
 // --- Charge history -------------------------------------------------------
 
@@ -203,7 +218,7 @@ void SettingsBridge::setAutoRun(bool on) {
   e_.ports_.window.setAutoRun(on);
 }
 void SettingsBridge::applyProcessPriority() {
-  e_.taskPriority_.applyTaskPriority();
+  e_.taskPriority_.applyAndReport();
 }
 
 void SettingsBridge::redrawSettingsPages() {
@@ -273,6 +288,7 @@ void UpdateBridge::closeRequest() {
 // --- Alerts ---------------------------------------------------------------
 
 void AlertsBridge::alertFired(alerts::AlertKind kind) {
+  if (kind == alerts::AlertKind::Critical) e_.healthJournal_.criticalAlert();
   if (e_.ports_.activity) e_.ports_.activity->alertFired(kind);
 }
 void AlertsBridge::bringGadgetToFront() {

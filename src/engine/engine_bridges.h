@@ -51,7 +51,10 @@ class MonitorBridge final : public monitor::MonitorHooks {
   void addFullDischargeHundredth() override;
   bool evaladvice() override;
   void resetWearFigures() override;
+  void readingTaken() override;
+  void batteryLeft(int slot) override;
   bool calibrationRunning() override;
+  void calibrationClosed() override;
   std::optional<DayTime> fastDischargeStart() override;
   void writeDischargeLogRecord() override;
   void writeCalibrationClosingRecord() override;
@@ -84,6 +87,7 @@ class HealthBridge final : public health::HealthHooks {
   bool greenModeOn() override;
   void askConfirmation(dialogs::DialogCode code, const view::ConfirmationTexts& texts,
                        view::ConfirmationMode mode) override;
+  void healthSaved(const std::string& path) override;
 
  private:
   Engine& e_;

@@ -1,5 +1,6 @@
 #include "engine/service_set.h"
 
+#include "calibration/calibration_power.h"
 #include "engine/documents_folders.h"
 #include "engine/system_driver.h"
 #include "platform/display.h"
@@ -77,21 +78,26 @@ std::string ServiceSet::documentsFolder() const {
 PlatformServices ServiceSet::services() {
   SystemParts& s = *system_;
   SimulatedMachine& m = machine_;
-  const bool own = s.actions != nullptr;
   SystemActions* a = s.actions.get();
-  PlatformServices services{runtime_,
-                            s.driver ? *s.driver : static_cast<platform::BatteryDriver&>(m.driver),
-                            own ? *a->powerEvents : m.powerEvents,
-                            own ? *a->systemTimes : m.systemTimes,
-                            choice_.audio != nullptr ? *choice_.audio : m.audio,
-                            choice_.folders != nullptr ? *choice_.folders : *s.folders,
-                            own ? *a->display : m.display,
-                            own ? *a->power : m.power,
-                            own ? *a->planTool : m.planTool,
-                            own ? *a->shell : m.shell};
-  // The system's calibration leaves the power settings alone (the engine's
-  // stand-in); the simulated one records what it would change.
-  if (!own) services.calibrationPower = &m.calibrationPower;
+  // A part the system does not serve stays the simulated machine's.
+  const auto pick = [a]<typename Part>(std::unique_ptr<Part> SystemActions::*part,
+                                       Part& simulated) -> Part& {
+    return a != nullptr && (a->*part) != nullptr ? *(a->*part) : simulated;
+  };
+  PlatformServices services{
+      runtime_,
+      s.driver ? *s.driver : static_cast<platform::BatteryDriver&>(m.driver),
+      pick(&SystemActions::powerEvents, static_cast<platform::PowerEvents&>(m.powerEvents)),
+      pick(&SystemActions::systemTimes, static_cast<platform::SystemTimes&>(m.systemTimes)),
+      choice_.audio != nullptr ? *choice_.audio : m.audio,
+      choice_.folders != nullptr ? *choice_.folders : *s.folders,
+      pick(&SystemActions::display, static_cast<platform::Display&>(m.display)),
+      pick(&SystemActions::power, static_cast<platform::Power&>(m.power)),
+      pick(&SystemActions::planTool, static_cast<platform::PowerPlanTool&>(m.planTool)),
+      pick(&SystemActions::shell, static_cast<platform::Shell&>(m.shell))};
+  // The system's calibration leaves the power settings alone (on Linux it
+  // keeps the computer awake); the simulated one records what it would change.
+  services.calibrationPower = a != nullptr ? a->calibrationPower.get() : &m.calibrationPower;
   services.threads = choice_.threads;
   return services;
 }

@@ -40,6 +40,7 @@ FastDischarge::FastDischarge(const FastDischargeContext& c)
   endTimer_->setHandler([this] { onEndTimer(); });
   watchTimer_->setInterval(kWatchMilliseconds);
   watchTimer_->setHandler([this] { onWatchTimer(); });
+  showState(false);
 }
 
 // The owner normally runs shutdown first; this only makes sure no thread

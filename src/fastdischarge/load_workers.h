@@ -38,9 +38,11 @@ struct WorkerFlags {
 };
 
 // CPU worker `worker` (1..4): square roots until its own start plus
-// `durationDays` has passed, external power is connected, its keep-running
-// flag is cleared, or (workers 2 to 4) the process stops. Returns the rounds
-// it ran.
+// `durationDays` has passed on the steady clock, external power is
+// connected, its keep-running flag is cleared, or (workers 2 to 4) the
+// process stops. Returns the rounds it ran. The clock is read about every
+// two milliseconds, not every round, so the workers share nothing but the
+// flags and the load grows with their number.
 std::uint64_t runCpuWorker(int worker, const WorkerFlags& flags, platform::WorkerThreads& threads,
                            double durationDays);
 

@@ -7,17 +7,12 @@
 namespace voltaro::gadget {
 
 namespace {
-std::string sizeText(PixelSize size) {
-  return std::to_string(size.width) + " x " + std::to_string(size.height);
-}
-
 // Reads the pixels of an image whose header was read; frees it in any case.
 PngDecode finish(png_image& png, std::optional<PixelSize> required) {
   const PixelSize size{static_cast<int>(png.width), static_cast<int>(png.height)};
   if (required && size != *required) {
     png_image_free(&png);
-    return {std::nullopt,
-            "the picture is " + sizeText(size) + " pixels, not " + sizeText(*required)};
+    return {std::nullopt, wrongSizeText(size, *required)};
   }
   png.format = PNG_FORMAT_RGBA;
   StraightImage image{size.width, size.height, std::vector<std::uint8_t>(PNG_IMAGE_SIZE(png))};

@@ -8,14 +8,9 @@
 #include <string>
 
 #include "gadget/pixel_buffer.h"
-#include "gadget/skin_levels.h"
+#include "gadget/skin_loading.h"
 
 namespace voltaro::gadget {
-
-struct PngDecode {
-  std::optional<StraightImage> image;
-  std::string error;  // why there is no image
-};
 
 // The picture of a PNG file, or of PNG bytes in memory. With `required`, a
 // picture of another size is refused before its pixels are decoded.

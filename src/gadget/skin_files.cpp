@@ -1,56 +1,30 @@
 #include "gadget/skin_files.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "gadget/gadget_layout.h"
 #include "gadget/png_skin.h"
 
 namespace voltaro::gadget {
 
 namespace {
-std::optional<std::string> findFile(const std::vector<std::string>& folders,
-                                    const std::string& name) {
-  for (const std::string& folder : folders) {
-    const std::filesystem::path path = std::filesystem::path(folder) / name;
-    std::error_code error;
-    if (std::filesystem::is_regular_file(path, error)) return path.string();
-  }
-  return std::nullopt;
-}
-
-std::string missingMessage(const std::vector<std::string>& folders, const std::string& name) {
-  std::string text = "The gadget skin \"" + name + "\" is missing; it was looked for in";
-  for (std::size_t i = 0; i < folders.size(); ++i) {
-    text += (i == 0 ? " " : " and ") + folders[i];
-  }
-  return text + ".";
+const PngDecoder& libpng() {
+  static const PngDecoder decoder{
+      [](const std::string& path, std::optional<PixelSize> required) {
+        return decodePngFile(path, required);
+      },
+      [](std::span<const std::uint8_t> bytes, std::optional<PixelSize> required) {
+        return decodePngBytes(bytes, required);
+      }};
+  return decoder;
 }
 }  // namespace
 
 std::optional<std::string> loadSkinFiles(const std::vector<std::string>& folders,
                                          GadgetSkins& skins) {
-  for (int number = 1; number <= kSkinCount; ++number) {
-    const std::string name = skinFileName(number);
-    const auto path = findFile(folders, name);
-    if (!path) return missingMessage(folders, name);
-    const PngDecode decoded = decodePngFile(*path, skinSize(number));
-    if (!decoded.image) {
-      return "The gadget skin \"" + *path + "\" cannot be used: " + decoded.error + ".";
-    }
-    skins.file(number) = applyLevelRule(*decoded.image);
-  }
-  return std::nullopt;
+  return loadSkinFiles(folders, skins, libpng());
 }
 
 std::optional<std::string> loadChargingSymbol(std::span<const std::uint8_t> png, bool small,
                                               const std::string& name, GadgetSkins& skins) {
-  const PngDecode decoded = decodePngBytes(png, chargingSymbolSize(small));
-  if (!decoded.image) {
-    return "The gadget's charging symbol \"" + name + "\" cannot be used: " + decoded.error + ".";
-  }
-  (small ? skins.chargingSmall : skins.chargingLarge) = opaquePicture(*decoded.image);
-  return std::nullopt;
+  return loadChargingSymbol(png, small, name, skins, libpng());
 }
 
 }  // namespace voltaro::gadget

@@ -1,6 +1,5 @@
-// Loading the gadget's skins: each "vtatN.dat" from the first folder that
-// has it, decoded, checked against its size and converted by the level
-// rule; and the charging symbols from PNG bytes.
+// Loading the gadget's skins and charging symbols (skin_loading.h) with the
+// platform's decoder: libpng (skin_files.cpp) or GDI+ (gdiplus_skin_files.cpp).
 #pragma once
 
 #include <cstdint>
@@ -9,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gadget/gadget_skins.h"
+#include "gadget/skin_loading.h"
 
 namespace voltaro::gadget {
 

@@ -79,7 +79,7 @@ void HealthCommands::saveCommand() {
   const auto path = fileDialogs_.saveFile(
       {"Save Calibration Data", kBinaryFilter, "bin", dataFolder_, "battery1", true});
   if (!path) return;
-  exporthealth(*path);
+  if (exporthealth(*path)) hooks_.healthSaved(*path);
 }
 
 bool HealthCommands::exporthealth(const std::string& path) {

@@ -33,7 +33,8 @@ class HealthCommands {
   // Load: refused while a calibration or fast discharge runs or when another
   // battery is selected; otherwise asks for a file and imports it.
   void loadCommand();
-  // Save: asks for a file name and exports the current values.
+  // Save: asks for a file name and exports the current values; the capacity
+  // journal goes beside them.
   void saveCommand();
   // Reset: the refusals of Load, then the reset question (code 45).
   void resetCommand();

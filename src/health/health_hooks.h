@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "dialogs/dialog_codes.h"
 #include "view/confirmation_port.h"
@@ -27,6 +28,9 @@ class HealthHooks {
   virtual void askConfirmation(dialogs::DialogCode /*code*/,
                                const view::ConfirmationTexts& /*texts*/,
                                view::ConfirmationMode /*mode*/) {}
+
+  // The Save command wrote the calibration data to `path`.
+  virtual void healthSaved(const std::string& /*path*/) {}
 };
 
 }  // namespace voltaro::health

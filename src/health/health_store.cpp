@@ -128,8 +128,7 @@ void HealthStore::setText(Page page, std::string_view caption, std::string value
 bool HealthStore::loadhealth(bool full) {
   if (!primarySelected() || info_.batteryKey.empty()) return false;
   raiseMaximumCapacity();
-  figures_ = wearFigures(record_.maximumCapacity, info_.information.designedCapacity,
-                         info_.information.fullChargedCapacity);
+  refreshWearFigures();
   showWear();
   showMaximumCapacity();
   loadLatestCalibration();
@@ -154,6 +153,9 @@ void HealthStore::raiseMaximumCapacity() {
   if (load(kMaximumCapacitySuffix, record_.maximumCapacity) == ReadOutcome::Missing) {
     record_.maximumCapacity = 0;
   }
+  // Percentages are no capacity: the stored maximum keeps what a battery in
+  // mWh gave it.
+  if (relativeUnits()) return;
   const std::uint32_t full = info_.information.fullChargedCapacity;
   if (full > record_.maximumCapacity) {
     record_.maximumCapacity = full;
@@ -199,9 +201,23 @@ void HealthStore::loadCalibrationState() {
   setText(Page::Calibrate, "Calibration", calibrating ? "On" : "Off");
 }
 
+void HealthStore::refreshWearFigures() {
+  figures_ = relativeUnits()
+                 ? WearFigures{}
+                 : wearFigures(record_.maximumCapacity, info_.information.designedCapacity,
+                               info_.information.fullChargedCapacity);
+}
+
+bool HealthStore::relativeUnits() const {
+  return (info_.information.capabilities & platform::kCapCapacityRelative) != 0;
+}
+
 void HealthStore::updatewear() {
-  figures_ = wearFigures(record_.maximumCapacity, info_.information.designedCapacity,
-                         info_.information.fullChargedCapacity);
+  refreshWearFigures();
+  if (relativeUnits()) {
+    showWear();
+    return;
+  }
   setText(Page::Calibrate, "Maximum Wear Level", percentText(figures_.maximumWear));
   setText(Page::Information, "Capacity Drop",
           groupdigits(decimal(figures_.capacityDrop), settings_.DigitGrouping));
@@ -213,6 +229,15 @@ void HealthStore::resetWearFigures() {
 }
 
 void HealthStore::showWear() {
+  if (relativeUnits()) {
+    for (const auto& [page, caption] :
+         {std::pair{Page::Calibrate, "Wear Level"},
+          std::pair{Page::Calibrate, "Maximum Wear Level"},
+          std::pair{Page::Information, "Capacity Drop"}, std::pair{Page::LeftColumn, "Wear"}}) {
+      setText(page, caption, std::string(kNoneText));
+    }
+    return;
+  }
   setText(Page::Calibrate, "Wear Level", percentText(figures_.wearLevel));
   setText(Page::Calibrate, "Maximum Wear Level", percentText(figures_.maximumWear));
   setText(Page::Information, "Capacity Drop",
@@ -224,6 +249,10 @@ void HealthStore::showWear() {
 void HealthStore::showMaximumCapacity() {
   // Even unread, the maximum held is one seen: it has been raised to the
   // battery's own capacities.
+  if (relativeUnits()) {
+    setText(Page::Calibrate, "Maximum Capacity", std::string(kNoneText));
+    return;
+  }
   setText(Page::Calibrate, "Maximum Capacity",
           groupdigits(decimal(record_.maximumCapacity), settings_.DigitGrouping));
 }

@@ -88,6 +88,9 @@ class HealthStore {
 
   const HealthRecord& record() const { return record_; }
   const WearFigures& figures() const { return figures_; }
+  // False while the value of `suffix` stands for nothing read or set in this
+  // run (its file could not be read).
+  bool valueKnown(std::string_view suffix) const { return !unread_.unknown(valuePath(suffix)); }
   std::uint32_t today() const;
 
  private:
@@ -102,6 +105,9 @@ class HealthStore {
   // `text`, or "None" while the value's file could not be read and nothing
   // stands in its place.
   std::string shown(std::string_view suffix, std::string text) const;
+  // The battery reports only a percentage: it has no capacities to wear.
+  bool relativeUnits() const;
+  void refreshWearFigures();
   void raiseMaximumCapacity();
   void loadLatestCalibration();
   void loadCounters();

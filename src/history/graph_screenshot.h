@@ -1,29 +1,16 @@
-// The Graph page's screenshot: the caption stamped on the drawing surface,
-// the surface encoded as JPEG and written as the first free "VTshot" file of
-// the data folder, then the caption erased again.
-//
-// The caller holds the busy flag around this, so no tick redraws the surface
-// between stamping and erasing.
+// The Graph page's screenshot of a Qt image: the caption stamped, the image
+// encoded with libjpeg and written as the first free "VTshot" file, the
+// caption erased again (screenshot_file.h).
 #pragma once
 
 #include <QImage>
 #include <string>
 
+#include "history/screenshot_file.h"
+
 namespace voltaro::history {
 
-struct ScreenshotResult {
-  int number = 0;        // the n of "VTshot" n ".jpg"
-  std::string fileName;  // "VTshot7.jpg"
-  bool saved = false;    // false when encoding or writing failed
-  std::string error;     // why not, in plain words, when not saved
-};
-
-// `caption` is the product title, a blank and the version ("Voltaro 9.2").
 ScreenshotResult saveScreenshot(QImage& surface, const std::string& folder,
                                 const std::string& caption, double dotsPerInch);
-
-// The caption as the screenshot stamps it, and the rectangle that erases it.
-void stampCaption(QImage& surface, const std::string& caption, double dotsPerInch);
-void eraseCaption(QImage& surface);
 
 }  // namespace voltaro::history

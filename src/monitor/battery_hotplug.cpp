@@ -49,6 +49,7 @@ void Monitor::lookForBatteries() {
 
 void Monitor::currentBatteryLeft() {
   const int left = c_.slots.currentSlot;
+  c_.hooks.batteryLeft(left);
   c_.live.forgetSlot(left);
   rescanDevices();
   if (c_.slots.batteryCount == 0) {

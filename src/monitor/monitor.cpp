@@ -129,6 +129,7 @@ void Monitor::cit() {
   const bool calibrationBefore = c_.hooks.calibrationRunning();
   c_.battery.readstatus();
   if (!followBatteries()) return;
+  if (c_.requests.status.done) c_.hooks.readingTaken();
   closeCalibrationIfEnded(calibrationBefore);
   redrawOnChange();
   completeFirstReading();
@@ -141,6 +142,7 @@ void Monitor::cit() {
 void Monitor::closeCalibrationIfEnded(bool calibrationBefore) {
   if (!calibrationBefore || c_.hooks.calibrationRunning() || currentPercent() != 100) return;
   c_.battery.config0(false);
+  c_.hooks.calibrationClosed();
   if (c_.settings.CalibrationLog) c_.hooks.writeCalibrationClosingRecord();
 }
 

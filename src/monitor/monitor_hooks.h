@@ -38,8 +38,15 @@ class MonitorHooks {
   // Clears maximum wear and capacity drop before monitoring starts.
   virtual void resetWearFigures() {}
 
+  // --- The health over months: a status reading of the battery shown was
+  // processed this tick; the battery of `slot` left it.
+  virtual void readingTaken() {}
+  virtual void batteryLeft(int /*slot*/) {}
+
   // --- Calibration and fast discharge.
   virtual bool calibrationRunning() { return false; }
+  // A calibration ended complete and the battery information was read again.
+  virtual void calibrationClosed() {}
   // Start of the running fast discharge, nullopt when none runs.
   virtual std::optional<DayTime> fastDischargeStart() { return std::nullopt; }
 

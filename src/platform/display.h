@@ -34,8 +34,9 @@ class Display {
   // the request fails.
   virtual bool setBrightness(BrightnessPolicy policy, std::uint8_t ac, std::uint8_t dc) = 0;
 
-  // Turns the monitor off (SC_MONITORPOWER 2, DPMS off).
-  virtual void monitorOff() = 0;
+  // Turns the monitor off (SC_MONITORPOWER 2, DPMS off). False when the
+  // system offers no way to or the request failed.
+  virtual bool monitorOff() = 0;
 
   // Desktop composition; off when the system has none or the query fails.
   virtual bool isCompositionOn() = 0;

@@ -47,7 +47,9 @@ class Power {
   virtual PowerRequestResult powerOff() = 0;
   virtual PowerRequestResult reboot() = 0;
 
-  // Sets the priority class of the program's own process; false when refused.
+  // Sets the priority class of the program's own process, all its threads;
+  // false when the system refused it (the process then keeps the nearest
+  // priority the system allows).
   virtual bool setProcessPriority(ProcessPriority priority) = 0;
 
   // The short system beep (MessageBeep), used before a fallback hibernation.
@@ -58,6 +60,14 @@ class Power {
 enum class PlanListingFormat : std::uint8_t {
   Powercfg,       // "Power Scheme GUID: <36 characters>  (<name>) *"
   PowerProfiles,  // "  name:" rows, "* name:" for the active one
+};
+
+// What a request to change the standby or hibernation setting came to.
+enum class PowerSettingChange : std::uint8_t {
+  Made,          // the tool ran (powercfg)
+  NotStarted,    // the tool could not start, or elevation was declined
+  LeftToSystem,  // the system keeps no such setting for the program: its
+                 // desktop and logind decide (Linux)
 };
 
 // The system's power-plan tool (powercfg, powerprofilesctl).
@@ -73,9 +83,9 @@ class PowerPlanTool {
   // waits for the tool.
   virtual void activatePlan(const std::string& planId) = 0;
   // Enables standby after 30 minutes on battery and on AC power.
-  virtual void enableStandby() = 0;
+  virtual PowerSettingChange enableStandby() = 0;
   // Switches hibernation on or off.
-  virtual void setHibernateEnabled(bool on) = 0;
+  virtual PowerSettingChange setHibernateEnabled(bool on) = 0;
 };
 
 }  // namespace voltaro::platform

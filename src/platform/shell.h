@@ -28,6 +28,14 @@ class Shell {
   // opened program's own result is not known.
   virtual bool openFile(const std::string& target) = 0;
 
+  // Starts a program the user chose ("Launch a Program"), without waiting
+  // for it. Windows hands it to the shell's default verb, which is what
+  // this does unless a backend knows better; on Linux an executable runs
+  // with the rest of the line as its arguments, a ".desktop" file launches
+  // its application and anything else opens with its default handler. False
+  // when nothing could be started.
+  virtual bool launchProgram(const std::string& commandLine) { return openFile(commandLine); }
+
   // Opens a text file in the desktop's text editor (Windows: notepad.exe;
   // Linux: the default handler of text files). False when it could not be
   // started.

@@ -10,13 +10,17 @@ void PowercfgTool::activatePlan(const std::string& planId) {
   shell_.runAndWait(true, "POWERCFG", {"-SETACTIVE", planId}, "");
 }
 
-void PowercfgTool::enableStandby() {
-  shell_.runAndWait(true, "powercfg", {"-x", "-standby-timeout-dc", "30"}, "");
-  shell_.runAndWait(true, "powercfg", {"-x", "-standby-timeout-ac", "30"}, "");
+platform::PowerSettingChange PowercfgTool::enableStandby() {
+  const bool battery = shell_.runAndWait(true, "powercfg", {"-x", "-standby-timeout-dc", "30"}, "");
+  const bool ac = shell_.runAndWait(true, "powercfg", {"-x", "-standby-timeout-ac", "30"}, "");
+  return battery && ac ? platform::PowerSettingChange::Made
+                       : platform::PowerSettingChange::NotStarted;
 }
 
-void PowercfgTool::setHibernateEnabled(bool on) {
-  shell_.runAndWait(true, "powercfg", {"-hibernate", on ? "on" : "off"}, "");
+platform::PowerSettingChange PowercfgTool::setHibernateEnabled(bool on) {
+  return shell_.runAndWait(true, "powercfg", {"-hibernate", on ? "on" : "off"}, "")
+             ? platform::PowerSettingChange::Made
+             : platform::PowerSettingChange::NotStarted;
 }
 
 }  // namespace voltaro::power

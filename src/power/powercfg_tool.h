@@ -18,8 +18,8 @@ class PowercfgTool : public platform::PowerPlanTool {
   std::string listPlans() override;
   // "POWERCFG -SETACTIVE " + the GUID field (the GUID and one blank).
   void activatePlan(const std::string& planId) override;
-  void enableStandby() override;
-  void setHibernateEnabled(bool on) override;
+  platform::PowerSettingChange enableStandby() override;
+  platform::PowerSettingChange setHibernateEnabled(bool on) override;
 
  private:
   platform::Shell& shell_;

@@ -1,5 +1,7 @@
 #include "power/task_priority.h"
 
+#include <string>
+
 namespace voltaro::power {
 
 using platform::ProcessPriority;
@@ -35,21 +37,29 @@ const char* priorityCaption(std::uint8_t taskPriority) {
 }
 
 TaskPriority::TaskPriority(platform::Power& power, settings::AppSettings& settings,
-                           PowerHooks& hooks)
-    : power_(power), settings_(settings), hooks_(hooks) {}
+                           view::StatusLine& status, PowerHooks& hooks)
+    : power_(power), settings_(settings), status_(status), hooks_(hooks) {}
 
-void TaskPriority::applyTaskPriority() {
+bool TaskPriority::applyTaskPriority() {
   const auto priority = priorityForTaskPriority(settings_.TaskPriority);
-  // The system may grant a lower class than asked (real-time without
-  // rights); the program does not check.
-  if (priority) power_.setProcessPriority(*priority);
+  if (!priority) return true;
+  return power_.setProcessPriority(*priority);
+}
+
+// An unprivileged user may lower the priority but not raise it again (Linux
+// without CAP_SYS_NICE or an RLIMIT_NICE allowance): the refusal is said, not
+// hidden, and the setting stays for the next start with more rights.
+void TaskPriority::applyAndReport() {
+  if (applyTaskPriority()) return;
+  status_.show(std::string("The system refused the ") + priorityCaption(settings_.TaskPriority) +
+               " priority");
 }
 
 void TaskPriority::choosePriority(std::uint8_t taskPriority) {
   hooks_.checkPriorityItem(taskPriority);
   settings_.TaskPriority = taskPriority;
   hooks_.saveSettings();
-  applyTaskPriority();
+  applyAndReport();
   hooks_.redrawPriorityRadios();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/power.h"
 #include "power/power_hooks.h"
 #include "settings/app_settings.h"
+#include "view/status_line.h"
 
 namespace voltaro::power {
 
@@ -19,11 +20,15 @@ const char* priorityCaption(std::uint8_t taskPriority);
 
 class TaskPriority {
  public:
-  TaskPriority(platform::Power& power, settings::AppSettings& settings, PowerHooks& hooks);
+  TaskPriority(platform::Power& power, settings::AppSettings& settings, view::StatusLine& status,
+               PowerHooks& hooks);
 
-  // Applies TaskPriority; any other value leaves the priority as it is. Runs
-  // at start-up, after "Default Settings" and after each choice.
-  void applyTaskPriority();
+  // Applies TaskPriority; any other value leaves the priority as it is.
+  // False when the system refused it. Runs at start-up, quietly.
+  bool applyTaskPriority();
+  // Applies it and, when the system refuses, says so on the status line;
+  // the setting is kept either way. After "Default Settings" and each choice.
+  void applyAndReport();
 
   // A choice in the tray submenu or the Settings page's group: checks the
   // tray item, stores the value, saves the settings, applies the class and
@@ -33,6 +38,7 @@ class TaskPriority {
  private:
   platform::Power& power_;
   settings::AppSettings& settings_;
+  view::StatusLine& status_;
   PowerHooks& hooks_;
 };
 

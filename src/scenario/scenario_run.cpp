@@ -1,5 +1,8 @@
 #include "scenario/scenario_run.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "engine/engine.h"
 #include "settings/settings_fields.h"
 
@@ -8,6 +11,7 @@ namespace voltaro::scenario {
 namespace {
 
 constexpr std::uint32_t kFlowStepMilliseconds = 1000;
+constexpr std::uint32_t kSecondsPerDay = 86400;
 
 bool is(const ScenarioLine& line, const char* verb) {
   return line.verb == verb;
@@ -21,9 +25,10 @@ ScenarioRun::ScenarioRun(ScenarioScript script, engine::SimulatedMachine& machin
       machine_(machine),
       runtime_(runtime),
       host_(host),
-      originTick_(runtime.tickCount()) {
+      lastTick_(runtime.tickCount()) {
   for (const ScenarioLine& line : script_.statements) {
-    if (is(line, "display") || is(line, "flow") || is(line, "answers")) carryOut(line);
+    if (is(line, "display") || is(line, "flow") || is(line, "wear") || is(line, "answers"))
+      carryOut(line);
     if (is(line, "setting")) settings_.push_back(line);
   }
 }
@@ -35,7 +40,8 @@ void ScenarioRun::engineStarted() {
   if (started_) return;
   started_ = true;
   for (const ScenarioLine& line : script_.statements) {
-    if (is(line, "display") || is(line, "flow") || is(line, "answers") || is(line, "setting")) {
+    if (is(line, "display") || is(line, "flow") || is(line, "wear") || is(line, "answers") ||
+        is(line, "setting")) {
       continue;
     }
     carryOut(line);
@@ -83,6 +89,10 @@ void ScenarioRun::carryOut(const ScenarioLine& line) {
     FlowSetup setup;
     parseFlow(line, setup);
     flow_.set(setup);
+  } else if (is(line, "wear")) {
+    double percent = 0;
+    parseWear(line, percent);
+    wearPercentPerDay_ = percent;
   } else if (is(line, "answers")) {
     answers_.insert(answers_.end(), line.words.begin(), line.words.end());
   } else if (is(line, "shutdown")) {
@@ -130,7 +140,7 @@ void ScenarioRun::armEventTimer() {
   eventTimer_->setEnabled(false);
   if (nextEvent_ >= script_.events.size()) return;
   const std::uint64_t due = std::uint64_t{script_.events[nextEvent_].atSeconds} * 1000;
-  const std::uint32_t elapsed = runtime_.tickCount() - originTick_;
+  const std::uint64_t elapsed = elapsedMilliseconds();
   eventTimer_->setInterval(static_cast<std::uint32_t>(
       due > elapsed ? std::min<std::uint64_t>(due - elapsed, UINT32_MAX) : 0));
   eventTimer_->setEnabled(true);
@@ -138,20 +148,55 @@ void ScenarioRun::armEventTimer() {
 
 void ScenarioRun::runDueEvents() {
   eventTimer_->setEnabled(false);
-  const std::uint32_t elapsed = runtime_.tickCount() - originTick_;
+  const std::uint64_t elapsed = elapsedMilliseconds();
   while (nextEvent_ < script_.events.size() &&
          std::uint64_t{script_.events[nextEvent_].atSeconds} * 1000 <= elapsed) {
-    const ScenarioLine line = script_.events[nextEvent_++].action;
-    host_.carryingOut(line);
-    carryOut(line);
+    const platform::sim::TimedEvent event = script_.events[nextEvent_++];
+    if (script_.dailyLines.contains(event.action.number)) repeatTomorrow(event);
+    host_.carryingOut(event.action);
+    carryOut(event.action);
   }
   armEventTimer();
 }
 
+std::uint64_t ScenarioRun::elapsedMilliseconds() {
+  // Read at least once a timer interval, far less than the 49 days after
+  // which the tick count wraps.
+  const std::uint32_t now = runtime_.tickCount();
+  elapsed_ += static_cast<std::uint32_t>(now - lastTick_);
+  lastTick_ = now;
+  return elapsed_;
+}
+
+void ScenarioRun::repeatTomorrow(const platform::sim::TimedEvent& event) {
+  platform::sim::TimedEvent next = event;
+  if (next.atSeconds > UINT32_MAX - kSecondsPerDay) return;
+  next.atSeconds += kSecondsPerDay;
+  // After the events already due at that second, as the file order has it.
+  const auto at = std::upper_bound(script_.events.begin() + static_cast<std::ptrdiff_t>(nextEvent_),
+                                   script_.events.end(), next.atSeconds,
+                                   [](std::uint32_t seconds, const platform::sim::TimedEvent& e) {
+                                     return seconds < e.atSeconds;
+                                   });
+  script_.events.insert(at, std::move(next));
+}
+
 void ScenarioRun::flowSecond() {
+  elapsedMilliseconds();
+  wearSecond();
   if (flow_.second(machine_.driver, host_.engine() != nullptr)) {
     host_.powerOff("shuts down at the critical battery level");
   }
+}
+
+void ScenarioRun::wearSecond() {
+  if (!wearPercentPerDay_) return;
+  platform::BatteryInformation& information = machine_.driver.battery(1).information;
+  wearCarry_ += information.designedCapacity * *wearPercentPerDay_ / 100.0 / kSecondsPerDay;
+  const auto whole = static_cast<std::uint32_t>(wearCarry_);
+  if (whole == 0) return;
+  wearCarry_ -= whole;
+  information.fullChargedCapacity -= std::min(whole, information.fullChargedCapacity);
 }
 
 }  // namespace voltaro::scenario

@@ -1,7 +1,8 @@
 // Carries out a scenario on an engine over the simulated machine: the
 // statements without a time at the start, the timed ones at their second
 // (on whatever clock the runtime keeps: virtual in voltaroctl and the tests,
-// the real one in the program), the battery flow second by second.
+// the real one in the program), the daily ones again each day, the battery
+// flow and its wear second by second.
 #pragma once
 
 #include <cstdint>
@@ -71,7 +72,12 @@ class ScenarioRun {
   void applyPanel(const ScenarioLine& line);
   void armEventTimer();
   void runDueEvents();
+  // Milliseconds since the start, past the 49 days the tick count holds.
+  std::uint64_t elapsedMilliseconds();
+  // A daily event carried out comes again a day later.
+  void repeatTomorrow(const platform::sim::TimedEvent& event);
   void flowSecond();
+  void wearSecond();
 
   ScenarioScript script_;
   engine::SimulatedMachine& machine_;
@@ -84,7 +90,10 @@ class ScenarioRun {
   std::unique_ptr<platform::Timer> eventTimer_;
   std::unique_ptr<platform::Timer> flowTimer_;
   std::size_t nextEvent_ = 0;
-  std::uint32_t originTick_ = 0;
+  std::uint32_t lastTick_ = 0;
+  std::uint64_t elapsed_ = 0;  // ms
+  std::optional<double> wearPercentPerDay_;
+  double wearCarry_ = 0.0;  // mWh worn and not yet taken off the capacity
   bool started_ = false;
   int failures_ = 0;
 };

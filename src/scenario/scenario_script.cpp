@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -53,6 +54,11 @@ Error checkFlow(const ScenarioLine& line) {
   return parseFlow(line, flow);
 }
 
+Error checkWear(const ScenarioLine& line) {
+  double percent = 0;
+  return parseWear(line, percent);
+}
+
 Error checkPanel(const ScenarioLine& line) {
   PanelSetup panel;
   return parsePanel(line, panel);
@@ -72,6 +78,7 @@ const platform::sim::ScenarioReader& reader() {
     r.addRunnerStatement("setting", checkSetting);
     r.addRunnerStatement("answers", checkAnswers);
     r.addRunnerStatement("flow", checkFlow);
+    r.addRunnerStatement("wear", checkWear);
     r.addRunnerStatement("display", checkPanel);
     return r;
   }();
@@ -169,7 +176,22 @@ Error parseFlow(const ScenarioLine& line, FlowSetup& flow) {
   return std::nullopt;
 }
 
-std::optional<ScenarioError> resolveClockTimes(std::string& text, int& startSecondOfDay) {
+Error parseWear(const ScenarioLine& line, double& percentPerDay) {
+  static constexpr std::string_view kUnit = "%/day";
+  const Error usage = std::string("write 'wear P%/day', P a percent of the designed capacity");
+  if (line.words.size() != 1 || !line.values.empty()) return usage;
+  const std::string& word = line.words[0];
+  if (word.size() <= kUnit.size() || !word.ends_with(kUnit)) return usage;
+  const std::string number = word.substr(0, word.size() - kUnit.size());
+  char* end = nullptr;
+  const double value = std::strtod(number.c_str(), &end);
+  if (end != number.c_str() + number.size() || !(value >= 0.0) || value > 100.0) return usage;
+  percentPerDay = value;
+  return std::nullopt;
+}
+
+std::optional<ScenarioError> resolveClockTimes(std::string& text, int& startSecondOfDay,
+                                               std::set<int>* dailyLines) {
   std::vector<std::string> lines;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) lines.push_back(line);
@@ -184,9 +206,18 @@ std::optional<ScenarioError> resolveClockTimes(std::string& text, int& startSeco
   }
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const Head h = head(lines[i]);
+    const int number = static_cast<int>(i + 1);
+    if (h.first == "daily") {
+      const auto seconds = clockSeconds(h.second);
+      if (!seconds) return ScenarioError{number, "write 'daily HH:MM[:SS] STATEMENT'"};
+      // The first time of day at or after the start.
+      const int first = *seconds >= start ? *seconds - start : *seconds + 86400 - start;
+      lines[i] = "at " + std::to_string(first) + lines[i].substr(h.secondEnd);
+      if (dailyLines != nullptr) dailyLines->insert(number);
+      continue;
+    }
     if (h.first != "at" || h.second.find(':') == std::string::npos) continue;
     const auto seconds = clockSeconds(h.second);
-    const int number = static_cast<int>(i + 1);
     if (!seconds) return ScenarioError{number, "write 'at HH:MM[:SS] STATEMENT'"};
     if (*seconds < start) return ScenarioError{number, h.second + " is before the start"};
     lines[i] = "at " + std::to_string(*seconds - start) + lines[i].substr(h.secondEnd);
@@ -199,7 +230,8 @@ std::optional<ScenarioError> resolveClockTimes(std::string& text, int& startSeco
 
 ScenarioReading readScenario(std::string text, platform::sim::SimBatteryDriver& driver) {
   ScenarioReading reading;
-  if (auto error = resolveClockTimes(text, reading.script.startSecondOfDay)) {
+  if (auto error =
+          resolveClockTimes(text, reading.script.startSecondOfDay, &reading.script.dailyLines)) {
     reading.error = error;
     return reading;
   }

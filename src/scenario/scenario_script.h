@@ -7,6 +7,8 @@
 //                                  clock start at once and ignore it
 //   at HH:MM[:SS] STATEMENT        STATEMENT at that time of day (not before
 //                                  the start), as "at SECONDS" counts from it
+//   daily HH:MM[:SS] STATEMENT     STATEMENT at that time of every simulated
+//                                  day, the first one at or after the start
 //   suspend | standby | resume     a power notification of the system
 //   switch                         the battery selection command
 //   setting NAME=VALUE             a field of the settings record by its name
@@ -20,6 +22,9 @@
 //                                  calibration or a fast discharge
 //   flow discharge=mW charge=mW    battery 1 drains on battery and fills on
 //                                  external power by itself, second by second
+//   wear P%/day                    battery 1's full-charged capacity falls by
+//                                  P % of its designed capacity a day, second
+//                                  by second
 //   display levels=L,L,...|none ac=P dc=P composition=on|off
 //                                  the simulated panel (before the start)
 //   shutdown | boot                the computer goes off at once, or starts
@@ -30,6 +35,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -45,6 +51,7 @@ struct ScenarioScript {
   int startSecondOfDay = 8 * 3600;
   std::vector<ScenarioLine> statements;  // untimed runner statements, in file order
   std::vector<TimedEvent> events;        // in time order, file order within a time
+  std::set<int> dailyLines;              // the line numbers of the "daily" events
 };
 
 struct ScenarioReading {
@@ -80,10 +87,16 @@ struct FlowSetup {
 };
 std::optional<std::string> parseFlow(const ScenarioLine& line, FlowSetup& flow);
 
-// Rewrites "start HH:MM[:SS]" into a comment and "at HH:MM[:SS] ..." into
-// "at SECONDS ..." counted from the start, keeping the line numbers. Returns
-// an error naming the line, or nullopt; `startSecondOfDay` receives the start.
-std::optional<ScenarioError> resolveClockTimes(std::string& text, int& startSecondOfDay);
+// The percent of the designed capacity a "wear" statement takes a day.
+std::optional<std::string> parseWear(const ScenarioLine& line, double& percentPerDay);
+
+// Rewrites "start HH:MM[:SS]" into a comment, and "at HH:MM[:SS] ..." and
+// "daily HH:MM[:SS] ..." into "at SECONDS ..." counted from the start (a
+// daily one at its first time), keeping the line numbers. Returns an error
+// naming the line, or nullopt; `startSecondOfDay` receives the start and
+// `dailyLines`, when given, the numbers of the daily lines.
+std::optional<ScenarioError> resolveClockTimes(std::string& text, int& startSecondOfDay,
+                                               std::set<int>* dailyLines = nullptr);
 
 // One statement as a printer shows it: "unplug", "status 1 capacity=2000".
 std::string describe(const ScenarioLine& line);

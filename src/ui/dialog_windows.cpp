@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 
 #include "dialogs/confirmation_layout.h"
+#include "dialogs/dialog_texts.h"
 
 namespace voltaro::ui {
 
@@ -60,15 +61,12 @@ void ConfirmationWindow::keyPressEvent(QKeyEvent* event) {
   if (isEnter(event)) answer(true);
 }
 
-AdviceWindow::AdviceWindow() : SkinnedDialog("Voltaro Advice", {590, 333}, 32) {
-  addLabel("Battery: ", 86, 24);
+AdviceWindow::AdviceWindow() : SkinnedDialog(dialogs::kAdviceTitle, {590, 333}, 32) {
+  addLabel(dialogs::kAdviceBattery, 86, 24);
   battery_ = addLabel("Battery 1", 160, 24);
-  addLabel("Analysing the full charged capacity, wear and discharge cycles counts,", 86, 54);
-  addLabel("Voltaro recommends  these actions for your current battery:", 86, 84);
-  const std::array<const char*, view::kAdviceItemCount> items = {
-      "1. Perform a battery calibration as soon as possible",
-      "2. Charge the battery to its full capacity", "3. Change to Green mode to save the energy",
-      "4. Consider replacing the pack with a new one"};
+  addLabel(dialogs::kAdviceIntro[0], 86, 54);
+  addLabel(dialogs::kAdviceIntro[1], 86, 84);
+  const auto& items = dialogs::kAdviceItems;
   for (std::size_t i = 0; i < items.size(); ++i) {
     const int y = 114 + 30 * static_cast<int>(i);
     addLabel(items[i], 86, y);
@@ -107,13 +105,10 @@ void AdviceWindow::keyPressEvent(QKeyEvent*) {
   QWidget::hide();
 }
 
-ParametersWindow::ParametersWindow() : SkinnedDialog("Parameters", {590, 389}, 35) {
-  const std::array<const char*, 7> rows = {
-      "Active power plan:",      "Battery charge level:",    "Low battery action:",
-      "Critical battery level:", "Critical battery action:", "Reserve battery level:",
-      "Sleep and Hibernation:"};
-  const std::array<const char*, 7> designs = {"Name",       "00%", "Do nothing", "00%",
-                                              "Do nothing", "00%", "OFF"};
+ParametersWindow::ParametersWindow() : SkinnedDialog(dialogs::kParametersTitle, {590, 389}, 35) {
+  const auto& rows = dialogs::kParameterRows;
+  const std::array<const char*, 7> designs = {
+      "Name", "00%", "Do nothing", "00%", "Do nothing", "00%", dialogs::kSleepAndHibernation};
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const int y = 24 + 32 * static_cast<int>(i);
     addLabel(rows[i], 124, y);
@@ -127,9 +122,10 @@ ParametersWindow::ParametersWindow() : SkinnedDialog("Parameters", {590, 389}, 3
 }
 
 void ParametersWindow::fill(const view::ParametersContent& content) {
-  const std::array<const std::string*, 6> values = {&content.activePlan,     &content.chargeLevel,
-                                                    &content.lowAction,      &content.criticalLevel,
-                                                    &content.criticalAction, &content.reserveLevel};
+  const std::array<const std::string*, 7> values = {
+      &content.activePlan,         &content.chargeLevel,    &content.lowAction,
+      &content.criticalLevel,      &content.criticalAction, &content.reserveLevel,
+      &content.sleepAndHibernation};
   for (std::size_t i = 0; i < values.size(); ++i) {
     values_[i]->setText(qs(*values[i]));
     values_[i]->adjustSize();

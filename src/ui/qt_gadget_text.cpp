@@ -1,30 +1,12 @@
 #include "ui/qt_gadget_text.h"
 
-#include <QFont>
-#include <QImage>
-#include <QPainter>
+#include "canvas/qt_canvas.h"
 
 namespace voltaro::ui {
 
-namespace {
-// 96 dots per inch: the sizes are points at 96 dpi whatever the screen, so
-// the texts keep their pixel size in the fixed-size picture.
-constexpr int kDotsPerMeter = 3780;
-}  // namespace
-
-void QtGadgetText::drawCentred(gadget::PixelBuffer& layer, const gadget::TextLine& line) {
-  QImage image(reinterpret_cast<uchar*>(layer.data()), layer.width(), layer.height(),
-               layer.width() * 4, QImage::Format_RGB32);
-  image.setDotsPerMeterX(kDotsPerMeter);
-  image.setDotsPerMeterY(kDotsPerMeter);
-  QPainter painter(&image);
-  QFont font("Verdana");
-  font.setPointSizeF(line.points);
-  font.setStyleStrategy(QFont::StyleStrategy(QFont::PreferAntialias | QFont::NoSubpixelAntialias));
-  painter.setFont(font);
-  painter.setPen(QColor::fromRgb(line.colour));
-  painter.drawText(QRect(0, line.top, layer.width(), layer.height() - line.top),
-                   Qt::AlignHCenter | Qt::AlignTop, QString::fromStdString(line.text));
-}
+QtGadgetText::QtGadgetText()
+    : gadget::CanvasGadgetText([](canvas::PixelMemory memory) -> std::unique_ptr<canvas::Canvas> {
+        return std::make_unique<canvas::QtCanvas>(memory);
+      }) {}
 
 }  // namespace voltaro::ui

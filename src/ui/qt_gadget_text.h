@@ -1,15 +1,13 @@
-// The gadget's texts drawn with QPainter straight onto its text layer, in
-// "Verdana" (fontconfig's stand-in where it is missing) with greyscale
-// antialiasing: colour fringes would show against the layer's key colour.
+// The gadget's texts drawn with QPainter straight onto its text layer.
 #pragma once
 
-#include "gadget/gadget_composer.h"
+#include "gadget/canvas_gadget_text.h"
 
 namespace voltaro::ui {
 
-class QtGadgetText final : public gadget::TextPainter {
+class QtGadgetText final : public gadget::CanvasGadgetText {
  public:
-  void drawCentred(gadget::PixelBuffer& layer, const gadget::TextLine& line) override;
+  QtGadgetText();
 };
 
 }  // namespace voltaro::ui

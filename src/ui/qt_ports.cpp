@@ -9,7 +9,10 @@
 namespace voltaro::ui {
 
 void QtErrorBox::showError(const std::string& text) {
-  QMessageBox::critical(nullptr, "Voltaro", QString::fromStdString(text), QMessageBox::Ok);
+  // Messages carry file names and system texts: shown as they are, never as markup.
+  QMessageBox box(QMessageBox::Critical, "Voltaro", QString::fromStdString(text), QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 namespace {
@@ -31,6 +34,7 @@ void QtErrorReport::show(const QString& message) {
   if (box_ == nullptr) {
     auto* box = new QMessageBox(QMessageBox::Warning, "Voltaro", QString(), QMessageBox::Ok);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
     box->setWindowModality(Qt::NonModal);
     QObject::connect(box, &QObject::destroyed, &context_, [this] { shown_.clear(); });
     box_ = box;

@@ -31,6 +31,9 @@ FlatButton::FlatButton(const QString& caption, QWidget* parent) : QAbstractButto
   setText(caption);
   setFixedSize(60, 26);
   setCursor(Qt::PointingHandCursor);
+  // The dialogs answer only to their own keys (Enter); a focused button
+  // would also take Space as a click.
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void FlatButton::paintEvent(QPaintEvent*) {

@@ -16,7 +16,7 @@ struct ParametersContent {
   std::string criticalAction;  // "Critical battery action:"
   std::string reserveLevel;    // "Reserve battery level:"
   std::string question;
-  // "Sleep and Hibernation:" keeps the window's own fixed text "OFF".
+  std::string sleepAndHibernation = "OFF";  // "Sleep and Hibernation:"
   bool operator==(const ParametersContent&) const = default;
 };
 

@@ -111,13 +111,14 @@ struct AlertsWorld {
   JournalAudio audio{journal};
   platform::sim::SimShell shell;
   fakes::FakeErrorReport errors;
+  fakes::FakeStatusLine status;
   fakes::FakeFileDialog files;
   JournalConfirmation confirmation{journal};
   dialogs::DialogHooks dialogHooks;
   dialogs::PendingDialog dialog{confirmation, runtime, dialogHooks};
   JournalHooks hooks{journal};
   BrightnessControl brightness{display, audio, runtime, settings, texts};
-  SystemActions actions{display, audio, power, planTool, shell, settings, errors};
+  SystemActions actions{display, audio, power, planTool, shell, settings, status, errors};
   AlertRules rules{settings, runtime, audio, brightness, actions, dialog, hooks};
   AlertsPage page{settings, rules, brightness, audio, files, texts, hooks};
 };

@@ -62,6 +62,19 @@ TEST_F(SystemActionsTest, TrayHibernateEnablesHibernationFirstThenForces) {
                                         "0 setHibernateEnabled on"));
 }
 
+TEST_F(SystemActionsTest, ALaunchOrMonitorOffThatFailsIsSaidOnTheStatusLine) {
+  w.actions.launchProgram("/opt/backup.sh");
+  w.actions.monitorOff();
+  EXPECT_THAT(w.status.texts, IsEmpty());
+  w.shell.startSucceeds = false;
+  w.display.monitorOffWorks = false;
+  w.actions.launchProgram("/opt/backup.sh");
+  w.actions.monitorOff();
+  EXPECT_THAT(w.shell.calls, ElementsAre("open /opt/backup.sh", "open /opt/backup.sh"));
+  EXPECT_THAT(w.status.texts, ElementsAre("Cannot launch /opt/backup.sh",
+                                          "Monitor Off is not available on this desktop"));
+}
+
 TEST_F(SystemActionsTest, ShutDownNeedsPermissionRestartDoesNot) {
   w.power.shutdownAllowed = false;
   w.actions.trayShutDown();

@@ -253,15 +253,13 @@ TEST_F(MainWindowTest, SwitchesShowTheirSettingAndTheCriticalActionsExcludeEachO
   EXPECT_LT(off.green(), 100);
 }
 
-TEST_F(MainWindowTest, ThePicturesAreDecodedWhenPaintedAndDroppedInTheTray) {
-  EXPECT_FALSE(harness.window.picturesLoaded()) << "never shown, nothing decoded";
-  const QImage shown = harness.window.grab().toImage();
-  EXPECT_TRUE(harness.window.picturesLoaded());
-  harness.window.showFromTray();
-  harness.window.hideToTray();
-  EXPECT_FALSE(harness.window.picturesLoaded());
-  // Decoded again, the window looks the same.
-  EXPECT_EQ(harness.window.grab().toImage(), shown);
+TEST_F(MainWindowTest, TheCalibratePageShowsWhetherTheFastDischargeRuns) {
+  harness.window.showPage(PageNumber::Calibrate);
+  EXPECT_EQ(harness.window.valueText(Page::Calibrate, "Fast Discharge"), "Off");
+  harness.engine().fastDischarge().startFastDischarge();
+  EXPECT_EQ(harness.window.valueText(Page::Calibrate, "Fast Discharge"), "On");
+  harness.engine().fastDischarge().stopFastDischarge();
+  EXPECT_EQ(harness.window.valueText(Page::Calibrate, "Fast Discharge"), "Off");
 }
 
 TEST_F(MainWindowTest, ShiftStepsTheWarningLevelByTenWithinItsBounds) {

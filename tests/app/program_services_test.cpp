@@ -1,5 +1,7 @@
 // The program's VOLTARO_SIMULATE reads every scenario file of the project
-// with the one scenario language, and names the line of a bad one.
+// with the one scenario language, and names the line of a bad one; without
+// it the fast-discharge workers run on the POSIX worker-thread service and a
+// calibration keeps the computer awake through logind.
 #include "app/program_services.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +10,9 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "calibration/sleep_blocking_calibration_power.h"
+#include "platform/linux_threads/posix_worker_threads.h"
 
 namespace voltaro::app {
 namespace {
@@ -48,6 +53,16 @@ TEST(ProgramServices, EveryScenarioOfTheProjectIsRead) {
   for (const fs::path& file : files) EXPECT_EQ(scenarioError(file), "") << file;
   EXPECT_EQ(scenarioError(fs::path(VOLTARO_TEST_DATA) / "scenarios" / "bad_line.txt"),
             "line 4: 'status' has no option 'colour'");
+}
+
+TEST(ProgramServices, TheSystemRunHasTheLinuxWorkerThreadsAndCalibrationLock) {
+  unsetenv("VOLTARO_SIMULATE");
+  ProgramServices program;
+  ASSERT_EQ(program.scenarioError(), "");
+  const engine::PlatformServices services = program.services();
+  EXPECT_NE(dynamic_cast<platform::linux_threads::PosixWorkerThreads*>(services.threads), nullptr);
+  EXPECT_NE(dynamic_cast<calibration::SleepBlockingCalibrationPower*>(services.calibrationPower),
+            nullptr);
 }
 
 }  // namespace

@@ -3,10 +3,10 @@
 
 #include <filesystem>
 
-#include "app/battery_reports.h"
 #include "app/window_harness.h"
 #include "common/file_io.h"
 #include "fakes/faulty_file_calls.h"
+#include "frontend/main_window/battery_reports.h"
 
 namespace voltaro::testing {
 namespace {
@@ -125,16 +125,17 @@ TEST_F(SaveCommandTest, ACancelledDialogWritesNothing) {
 TEST(CalibrationReport, AnotherBatteryThanThePrimaryNamesTheOneToSelect) {
   view::ShownTexts texts;
   texts.set(view::Page::Calibrate, "Wear Level", "12.50");
-  const app::ReportHeader header{2, "8/12/2026"};
-  const auto other = app::calibrationDataReport(texts, header, false, 1);
+  const frontend::main_window::ReportHeader header{2, "8/12/2026"};
+  const auto other = frontend::main_window::calibrationDataReport(texts, header, false, 1);
   EXPECT_EQ(other, (std::vector<std::string>{"Voltaro v9.2 - Battery #2 Calibration Data",
                                              "8/12/2026", "", "", "Select battery #1 !"}));
-  const auto own = app::calibrationDataReport(texts, header, true, 2);
+  const auto own = frontend::main_window::calibrationDataReport(texts, header, true, 2);
   ASSERT_EQ(own.size(), 12U);
   EXPECT_EQ(own[9], "Wear Level\t\t\t12.50%");
   EXPECT_EQ(own[5], "Latest Calibration\t\td") << "a value never shown stays empty";
   texts.set(view::Page::Calibrate, "Latest Calibration", "None");
-  EXPECT_EQ(app::calibrationDataReport(texts, header, true, 2)[5], "Latest Calibration\t\tNone");
+  EXPECT_EQ(frontend::main_window::calibrationDataReport(texts, header, true, 2)[5],
+            "Latest Calibration\t\tNone");
 }
 
 }  // namespace

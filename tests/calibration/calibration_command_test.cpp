@@ -4,8 +4,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "calibration/sleep_blocking_calibration_power.h"
 #include "calibration_rig.h"
 #include "common/file_io.h"
+#include "fakes/fake_sleep_inhibitor.h"
 
 namespace voltaro::calibration::testing {
 namespace {
@@ -138,6 +140,37 @@ TEST_F(CalibrationCommandTest, FixWritesTheFourBatteryValuesIntoTheActivePlan) {
                                           plan + group + "f3c5027d-cd16-4930-aa6b-90db844a8f00 0"));
   for (const auto& run : rig.shell.runs) EXPECT_FALSE(run.elevate);
   EXPECT_FALSE(rig.parameters.visible);
+}
+
+TEST_F(CalibrationCommandTest, WithoutPlanValuesToChangeTheParametersSayWhatIsDone) {
+  fakes::FakeSleepInhibitor lock;
+  SleepBlockingCalibrationPower power(lock);
+  Calibration calibration{CalibrationContext{rig.slots, rig.live, rig.settings, rig.dataFolder,
+                                             rig.texts, rig.errors, rig.dialog, rig.parameters,
+                                             rig.health, rig.log, rig.plans, power}};
+  startAt(100, false);
+  calibration.prepareCalibration();
+  EXPECT_EQ(rig.parameters.fills.back(),
+            (view::ParametersContent{
+                "High performance", "100%", "Unchanged", "Unchanged", "Unchanged", "Unchanged",
+                "Do you want to set these parameters and continue?", "Blocked while calibrating"}));
+  lock.present = false;
+  calibration.prepareCalibration();
+  EXPECT_EQ(rig.parameters.fills.back().sleepAndHibernation, "Unchanged");
+  lock.present = true;
+
+  // Nothing is written to the plan; the lock is held while it runs.
+  rig.shell.runs.clear();
+  calibration.parametersYes();
+  EXPECT_THAT(commandLines(), ::testing::IsEmpty());
+  EXPECT_FALSE(lock.held());
+  calibration.beginCalibration();
+  EXPECT_TRUE(lock.held());
+  EXPECT_EQ(lock.reason, kCalibrationAwakeReason);
+  calibration.stopCalibrationWithoutMessage();
+  EXPECT_FALSE(lock.held());
+  calibration.setCalibrating(true);  // a start that finds the markers
+  EXPECT_TRUE(lock.held());
 }
 
 TEST_F(CalibrationCommandTest, NoPlansSkipTheParametersAndFix) {

@@ -4,8 +4,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "calibration/sleep_blocking_calibration_power.h"
 #include "common/file_io.h"
 #include "engine/engine_harness.h"
+#include "fakes/fake_sleep_inhibitor.h"
+#include "journal/journal_files.h"
 
 namespace voltaro::testing {
 namespace {
@@ -69,9 +72,16 @@ class EngineCalibrationTest : public ::testing::Test {
 
 TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
   std::uint32_t calibrationsBefore = 0;
+  // The computer is kept awake while the calibration runs, in each run of
+  // the program; the lock of the first run ends with its process.
+  fakes::FakeSleepInhibitor firstLock;
+  calibration::SleepBlockingCalibrationPower firstPower(firstLock);
   {
     EngineHarness h(documents.path());
+    h.calibrationPower = &firstPower;
+    EXPECT_FALSE(firstLock.held());
     startCalibration(h);
+    EXPECT_TRUE(firstLock.held());
     calibrationsBefore = h.engine().healthRecord().calibrations;
     EXPECT_EQ(h.engine().texts().get(view::Page::Calibrate, "Calibration"), "On");
     EXPECT_THAT(lines(h, "calib.txt"), ElementsAre("Calibration started"));
@@ -90,18 +100,26 @@ TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
     // The computer shuts down at the critical level: no exit procedure runs.
   }
 
+  fakes::FakeSleepInhibitor secondLock;
+  calibration::SleepBlockingCalibrationPower secondPower(secondLock);
   EngineHarness h(documents.path());
+  h.calibrationPower = &secondPower;
   h.driver.battery(1).status = kRecharging;
   ASSERT_EQ(h.create(), 0);
   h.engine().settings().CalibrationLog = 1;
   h.startAndRun(5);
   ASSERT_TRUE(h.engine().calibration().calibrating()) << "resumed from the markers";
+  EXPECT_TRUE(secondLock.held());
   EXPECT_TRUE(fileExists(h.dataFile("calib2.txt")));
   EXPECT_TRUE(h.confirmation.shown.empty());
 
+  // The gauge has learnt a smaller full charge, which the reading that
+  // completes the calibration still shows as 100 %.
+  h.driver.battery(1).information.fullChargedCapacity = 43000;
   h.driver.battery(1).status = kFullOnPower;
   h.run(3);
   EXPECT_FALSE(h.engine().calibration().calibrating());
+  EXPECT_FALSE(secondLock.held()) << "completed: the computer may sleep again";
   EXPECT_EQ(h.engine().texts().get(view::Page::Calibrate, "Calibration"), "Off");
   EXPECT_FALSE(fileExists(h.dataFile("calib.txt")));
   EXPECT_FALSE(fileExists(h.dataFile("calib2.txt")));
@@ -121,19 +139,33 @@ TEST_F(EngineCalibrationTest, DrainedThenRestartedWhileRechargingCompletes) {
   EXPECT_THAT(log[4], StartsWith("Started @ "));
   EXPECT_THAT(log[5], StartsWith("Completed @ "));
   EXPECT_EQ(log[6], "Total calibrations: 1");
-  EXPECT_EQ(log[7], "Full Charged Capacity: 45,000 mWh");
-  EXPECT_EQ(log[8], "Wear Level: 10.00 %");
+  EXPECT_EQ(log[7], "Full Charged Capacity: 43,000 mWh");
+  EXPECT_EQ(log[8], "Wear Level: 14.00 %");
+  // The journal's calibration line holds the capacity read after it.
+  const auto journal =
+      journal::readJournal(h.dataFile(h.engine().info().batteryKey + "-journal.csv")).entries;
+  ASSERT_EQ(journal.size(), 2u);
+  EXPECT_EQ(journal[0].event, journal::JournalEvent::Reading);
+  EXPECT_EQ(journal[0].fullCharged, 45000u);
+  EXPECT_EQ(journal[1].event, journal::JournalEvent::Calibration);
+  EXPECT_EQ(journal[1].fullCharged, 43000u);
 
   // OK closes the notice; later full readings change nothing.
   h.engine().dialog().answerYes();
   h.run(10);
   EXPECT_EQ(h.engine().healthRecord().calibrations, calibrationsBefore + 1);
   EXPECT_EQ(lines(h, "calibrationlog.txt").size(), 10u);
+  EXPECT_EQ(journal::readJournal(h.dataFile(h.engine().info().batteryKey + "-journal.csv"))
+                .entries.size(),
+            2u);
   EXPECT_TRUE(h.errors.messages.empty());
 }
 
 TEST_F(EngineCalibrationTest, CalibrateAgainAndYesStopsWithoutNoticeOrRecord) {
+  fakes::FakeSleepInhibitor lock;
+  calibration::SleepBlockingCalibrationPower power(lock);
   EngineHarness h(documents.path());
+  h.calibrationPower = &power;
   startCalibration(h);
   const health::HealthRecord before = h.engine().healthRecord();
   h.driver.battery(1).status = kHalfOnBattery;
@@ -144,6 +176,7 @@ TEST_F(EngineCalibrationTest, CalibrateAgainAndYesStopsWithoutNoticeOrRecord) {
   const std::size_t shown = h.confirmation.shown.size();
   h.engine().dialog().answerYes();
   EXPECT_FALSE(h.engine().calibration().calibrating());
+  EXPECT_FALSE(lock.held()) << "stopped: the computer may sleep again";
   EXPECT_EQ(h.confirmation.shown.size(), shown) << "no completion notice";
   EXPECT_FALSE(fileExists(h.dataFile("calib.txt")));
 

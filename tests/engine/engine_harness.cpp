@@ -49,8 +49,11 @@ engine::PlatformServices withDriver(engine::PlatformServices services,
 }  // namespace
 
 int EngineHarness::create() {
+  engine::PlatformServices platform =
+      withDriver(services->services(), batteryDriver ? *batteryDriver : driver);
+  if (calibrationPower != nullptr) platform.calibrationPower = calibrationPower;
   engine_ = std::make_unique<engine::Engine>(
-      withDriver(services->services(), batteryDriver ? *batteryDriver : driver),
+      std::move(platform),
       engine::PresentationPorts{tray, statusLine, errors, errorBox, confirmation, advice,
                                 fileDialogs, graph, window, nullptr, gadget, trayMenu});
   return engine_->formCreate();

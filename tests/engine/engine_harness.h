@@ -102,6 +102,7 @@ class EngineHarness {
   // Optional ports, set before create().
   engine::GadgetPort* gadget = nullptr;
   engine::TrayMenuPort* trayMenu = nullptr;
+  calibration::CalibrationPower* calibrationPower = nullptr;
 
  private:
   std::unique_ptr<engine::Engine> engine_;

@@ -50,6 +50,20 @@ TEST_F(EngineTest, FirstStartShowsTheDischargingBatteryAndKeepsItsHealthRecord) 
   EXPECT_TRUE(h.errors.messages.empty());
 }
 
+TEST_F(EngineTest, ABacklightThatAppearsAfterTheStartIsFoundWhenMonitoringRestarts) {
+  EngineHarness h(documents.path());
+  ASSERT_EQ(h.create(), 0);
+  h.startAndRun(3);
+  EXPECT_FALSE(h.engine().brightness().available());
+  EXPECT_EQ(h.engine().texts().get(view::Page::Alerts, "Brightness Level"), "None");
+  h.display.supportedLevels = {20, 60, 100};
+  h.powerEvents.fire(platform::PowerEvent::Suspend);
+  h.powerEvents.fire(platform::PowerEvent::ResumeSuspend);
+  h.run(3);
+  EXPECT_TRUE(h.engine().brightness().available());
+  EXPECT_EQ(h.engine().texts().get(view::Page::Alerts, "Brightness Level"), "20 %");
+}
+
 TEST_F(EngineTest, CountsUsageMinutesAndFullDischargeHundredthsIntoTheRecord) {
   EngineHarness h(documents.path());
   ASSERT_EQ(h.create(), 0);

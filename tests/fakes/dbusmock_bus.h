@@ -67,9 +67,25 @@ class PrivateBus {
       args.push_back("--parameters");
       args.push_back(parameters);
     }
-    std::vector<std::string> env = {"DBUS_SYSTEM_BUS_ADDRESS=" + address_};
+    return startMock(args, "DBUS_SYSTEM_BUS_ADDRESS", busName);
+  }
+
+  // Starts an empty mock object `path` with `interface` under `busName`, as
+  // a session-bus service, and waits for its name.
+  bool startSessionMock(const std::string& busName, const std::string& path,
+                        const std::string& interface) {
+    return startMock({"/usr/bin/python3", "-m", "dbusmock", busName, path, interface},
+                     "DBUS_SESSION_BUS_ADDRESS", busName);
+  }
+
+  const std::string& address() const { return address_; }
+
+ private:
+  bool startMock(std::vector<std::string> args, const std::string& addressVariable,
+                 const std::string& busName) {
+    std::vector<std::string> env = {addressVariable + "=" + address_};
     for (char** e = environ; *e != nullptr; ++e) {
-      if (std::string(*e).rfind("DBUS_SYSTEM_BUS_ADDRESS=", 0) != 0) env.emplace_back(*e);
+      if (std::string(*e).rfind(addressVariable + "=", 0) != 0) env.emplace_back(*e);
     }
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
@@ -84,6 +100,7 @@ class PrivateBus {
     return waitUntil([&] { return connection_.interface()->isServiceRegistered(service).value(); });
   }
 
+ public:
   void stop() {
     connection_ = QDBusConnection(QString());
     QDBusConnection::disconnectFromBus(QString::fromStdString(name_));

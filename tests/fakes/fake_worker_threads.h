@@ -12,7 +12,10 @@ class FakeWorkerThreads : public platform::WorkerThreads {
  public:
   explicit FakeWorkerThreads(DayTime start) : now_(start) {}
 
-  DayTime now() const override { return now_.load(); }
+  // The steady clock follows the date-time the test sets.
+  std::int64_t steadyNanoseconds() const override {
+    return platform::steadyNanosecondsOf(now_.load());
+  }
   bool raiseCurrentThreadPriority() override {
     ++raises;
     return raiseGranted.load();

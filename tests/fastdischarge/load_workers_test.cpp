@@ -51,8 +51,36 @@ TEST_F(LoadWorkersTest, CpuWorkersLeaveAtTheirOwnEndTime) {
   auto worker =
       std::async(std::launch::async, [&] { return runCpuWorker(2, flags, threads, kFiveMinutes); });
   EXPECT_FALSE(endsWithin(worker, 50ms));
-  threads.setNow(46023.5 + kFiveMinutes);
+  threads.setNow(46023.5 + kFiveMinutes + 1.0 / kSecondsPerDay);
   EXPECT_TRUE(endsWithin(worker, 1000ms));
+}
+
+// The real steady clock, counting its reads.
+class CountingClock : public fakes::FakeWorkerThreads {
+ public:
+  CountingClock() : FakeWorkerThreads(0) {}
+  std::int64_t steadyNanoseconds() const override {
+    ++reads;
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  }
+  mutable std::atomic<std::uint64_t> reads{0};
+};
+
+TEST_F(LoadWorkersTest, TheEndCheckReadsTheClockOnlyEveryFewMilliseconds) {
+  CountingClock clock;
+  const auto started = std::chrono::steady_clock::now();
+  // A 50 ms run that ends by its own end check.
+  const std::uint64_t rounds = runCpuWorker(1, flags, clock, 0.05 / kSecondsPerDay);
+  const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - started)
+                           .count();
+  EXPECT_GE(elapsed, 50);
+  // One read at the start, at most 20 while the stride doubles from 1 to
+  // its top, and then at most one every 2 ms.
+  EXPECT_LE(clock.reads.load(), 21u + static_cast<std::uint64_t>(elapsed) / 2 + 1);
+  EXPECT_GT(rounds, 100u * clock.reads.load());
 }
 
 TEST_F(LoadWorkersTest, WorkersTwoToFourAlsoLeaveWhenTheProcessStops) {

@@ -98,6 +98,26 @@ TEST_F(HealthStoreTest, StoredMaximumAboveBothCapacitiesIsKeptAndDrivesTheMaximu
   EXPECT_EQ(store.figures(), (WearFigures{10.0, 0.0, 0}));
 }
 
+// A battery that reports only its percentage has 100 as both capacities: it
+// shows no wear figures at all, and the maximum a battery in mWh stored stays.
+TEST_F(HealthStoreTest, PercentageOnlyBatteryShowsNoWearAndKeepsTheStoredMaximum) {
+  writeBytes(path(""), encodeValueFile(55000));
+  setCapacities(100, 100);
+  batteryInfo.information.capabilities |= platform::kCapCapacityRelative;
+  store.loadhealth(false);
+  store.updatewear();
+
+  EXPECT_EQ(savedSuffixes(), (Saves{{"33", kToday}}));
+  EXPECT_EQ(record.maximumCapacity, 55000u);
+  for (const auto& [page, caption] :
+       {std::pair{Page::Calibrate, "Wear Level"}, std::pair{Page::Calibrate, "Maximum Wear Level"},
+        std::pair{Page::Calibrate, "Maximum Capacity"},
+        std::pair{Page::Information, "Capacity Drop"}, std::pair{Page::LeftColumn, "Wear"}}) {
+    EXPECT_EQ(text(page, caption), "None") << caption;
+  }
+  EXPECT_EQ(store.figures(), WearFigures{});  // no advice to replace the pack
+}
+
 TEST_F(HealthStoreTest, FullLoadAlsoReadsTheCountersAndTheCalibrationMarker) {
   writeBytes(path("11"), encodeValueFile(1234));
   writeBytes(path("22"), encodeValueFile(125));

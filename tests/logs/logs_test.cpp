@@ -30,6 +30,19 @@ TEST(LogStamp, DayFirstDateAndUnpaddedHour) {
   EXPECT_EQ(logStamp(toDayTime({2025, 12, 25, 0, 0, 0})).time, "0:00:00");
 }
 
+TEST(LogStamp, RegionalShortDatePatterns) {
+  const CivilDateTime march{2026, 3, 1, 8, 5, 9};
+  EXPECT_EQ(formatShortDate(march, "dd.MM.yyyy"), "01.03.2026");
+  EXPECT_EQ(formatShortDate(march, "M/d/yy"), "3/1/26");
+  EXPECT_EQ(formatShortDate(march, "yyyy-MM-dd"), "2026-03-01");
+  EXPECT_EQ(formatShortDate({2009, 11, 30}, "d 'de' M 'y' yy''"), "30 de 11 y 09'");
+  setShortDatePattern("dd.MM.yyyy");
+  EXPECT_EQ(logStamp(toDayTime(march)).date, "01.03.2026");
+  EXPECT_EQ(logStamp(toDayTime(march)).time, "8:05:09");
+  setShortDatePattern("");
+  EXPECT_EQ(logStamp(toDayTime(march)).date, "1/3/2026");
+}
+
 class LogsTest : public ::testing::Test {
  protected:
   LogsTest() {
@@ -77,6 +90,14 @@ TEST_F(LogsTest, ANewDischargeLogStartsWithItsHeaderAndFirstEntry) {
             "1/1/2026\t8:00:00\t87.5 % \r\n");
   EXPECT_EQ(discharge.lastLevel(), 88);
   EXPECT_TRUE(errors.messages.empty());
+}
+
+TEST_F(LogsTest, TheRegionalDateChangesOnlyTheDateOfAnEntry) {
+  setShortDatePattern("yyyy-MM-dd");
+  onBattery(87.5f);
+  discharge.step();
+  setShortDatePattern("");
+  EXPECT_EQ(lines("voltarolog.txt").back(), "2026-01-01\t8:00:00\t87.5 % ");
 }
 
 TEST_F(LogsTest, EntriesFollowWholePercentChangesWithTheTimeBetweenThem) {

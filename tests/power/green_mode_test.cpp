@@ -95,17 +95,29 @@ TEST(TaskPriorityTest, ChoosingAPriorityChecksStoresSavesAppliesAndRedraws) {
   platform::sim::SimPower power;
   settings::AppSettings settings;
   GreenHooks hooks;
+  fakes::FakeStatusLine status;
   power.observer = [&](const std::string& c) { hooks.events.push_back(c); };
-  TaskPriority priority(power, settings, hooks);
+  TaskPriority priority(power, settings, status, hooks);
   priority.choosePriority(4);
   EXPECT_EQ(settings.TaskPriority, 4);
   EXPECT_THAT(hooks.events, ElementsAre("check 4", "save", "setProcessPriority 4", "redraw"));
+  EXPECT_THAT(status.texts, IsEmpty());
+
+  // Refused by the system: said on the status line, the choice kept.
+  power.requestsSucceed = false;
+  priority.choosePriority(2);
+  EXPECT_EQ(settings.TaskPriority, 2);
+  EXPECT_THAT(status.texts, ElementsAre("The system refused the Normal priority"));
+  EXPECT_FALSE(priority.applyTaskPriority());
+  EXPECT_EQ(status.texts.size(), 1u) << "the start-up's apply is quiet";
+  power.requestsSucceed = true;
+  power.calls.clear();
 
   settings.TaskPriority = 0;  // out of range: the priority stays as it is
   priority.applyTaskPriority();
   settings.TaskPriority = 5;
   priority.applyTaskPriority();
-  EXPECT_EQ(power.calls.size(), 1u);
+  EXPECT_THAT(power.calls, IsEmpty());
   settings.TaskPriority = 1;
   priority.applyTaskPriority();
   EXPECT_EQ(power.priority, platform::ProcessPriority::Idle);
@@ -116,7 +128,7 @@ TEST_F(GreenModeTest, HiddenKeysEnableStandbyAndHibernationWithANotice) {
   fakes::FakeConfirmation confirmation;
   dialogs::DialogHooks dialogHooks;
   dialogs::PendingDialog dialog(confirmation, w.runtime, dialogHooks);
-  PowerKeys keys(w.planTool, dialog, green, hooks);
+  PowerKeys keys(w.planTool, w.power, dialog, green, hooks);
 
   EXPECT_TRUE(keys.handleKey('s'));
   EXPECT_TRUE(keys.handleKey('H'));
@@ -130,6 +142,30 @@ TEST_F(GreenModeTest, HiddenKeysEnableStandbyAndHibernationWithANotice) {
             (view::ConfirmationTexts{"Hibernate", "Hibernate mode has been enabled.", "", ""}));
   EXPECT_EQ(confirmation.shown[1].mode, view::ConfirmationMode::Ok);
   EXPECT_THAT(hooks.events, ElementsAre("fast discharge"));
+
+  // Every notice says what really came of the request.
+  using platform::PowerSettingChange;
+  const auto lines = [&](PowerSettingChange change, bool allowed, char key) {
+    w.planTool.settingChange = change;
+    w.power.suspendAllowed = allowed;
+    w.power.hibernateAllowed = allowed;
+    keys.handleKey(key);
+    const auto& t = confirmation.last().texts;
+    return t.line0 + "|" + t.line1;
+  };
+  EXPECT_EQ(lines(PowerSettingChange::NotStarted, true, 'S'),
+            "Standby mode could not be enabled.|");
+  EXPECT_EQ(lines(PowerSettingChange::NotStarted, true, 'H'),
+            "Hibernate mode could not be enabled.|");
+  EXPECT_EQ(lines(PowerSettingChange::LeftToSystem, true, 'S'),
+            "Standby is available on this system.|"
+            "When it starts is set in the desktop's power settings.");
+  EXPECT_EQ(lines(PowerSettingChange::LeftToSystem, false, 'S'),
+            "This system does not allow standby.|");
+  EXPECT_EQ(lines(PowerSettingChange::LeftToSystem, true, 'H'),
+            "Hibernate mode is available on this system.|");
+  EXPECT_EQ(lines(PowerSettingChange::LeftToSystem, false, 'H'),
+            "This system does not allow hibernation.|");
 
   EXPECT_TRUE(keys.handleKey('g'));
   EXPECT_TRUE(green.greenOn());

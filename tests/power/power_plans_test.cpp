@@ -100,13 +100,16 @@ TEST(PowercfgTool, RunsTheCommandLinesOfTheSystemTool) {
   PowercfgTool tool(shell);
   EXPECT_EQ(tool.listPlans(), scheme(kA, "Balanced", true));
   tool.activatePlan(kB + " ");
-  tool.enableStandby();
-  tool.setHibernateEnabled(true);
+  EXPECT_EQ(tool.enableStandby(), platform::PowerSettingChange::Made);
+  EXPECT_EQ(tool.setHibernateEnabled(true), platform::PowerSettingChange::Made);
   EXPECT_THAT(shell.calls, ElementsAre("capture powercfg -list > powercfg.txt",
                                        "run elevated POWERCFG -SETACTIVE " + kB + " ",
                                        "run elevated powercfg -x -standby-timeout-dc 30",
                                        "run elevated powercfg -x -standby-timeout-ac 30",
                                        "run elevated powercfg -hibernate on"));
+  shell.startSucceeds = false;  // elevation declined
+  EXPECT_EQ(tool.enableStandby(), platform::PowerSettingChange::NotStarted);
+  EXPECT_EQ(tool.setHibernateEnabled(true), platform::PowerSettingChange::NotStarted);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // the panel, the flow, the answers and the computer going off.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "engine/engine_harness.h"
 #include "scenario/scenario_run.h"
 #include "scenario/scenario_script.h"
@@ -17,6 +19,12 @@ TEST(ScenarioScript, ClockTimesBecomeSecondsFromTheStart) {
   ASSERT_FALSE(resolveClockTimes(text, start).has_value());
   EXPECT_EQ(start, 9 * 3600 + 30 * 60);
   EXPECT_EQ(text, "# day\n# start 09:30\nat 1805 unplug\nat 12 plug\nat 52140 switch # late\n");
+  // A daily time before the start comes first the next day.
+  std::string daily = "start 08:00\ndaily 07:00 unplug\ndaily 08:00 plug\n";
+  std::set<int> dailyLines;
+  ASSERT_FALSE(resolveClockTimes(daily, start, &dailyLines).has_value());
+  EXPECT_EQ(daily, "# start 08:00\nat 82800 unplug\nat 0 plug\n");
+  EXPECT_EQ(dailyLines, (std::set<int>{2, 3}));
   std::string bad = "start 25:00\n";
   EXPECT_EQ(resolveClockTimes(bad, start)->text(), "line 1: write 'start HH:MM[:SS]'");
 }
@@ -42,6 +50,9 @@ TEST(ScenarioScript, TheWholeLanguageIsReadAndBadStatementsNamed) {
            {"answers maybe\n", "line 1: an answer is yes, no or ok, not 'maybe'"},
            {"display levels=10,200\n", "line 1: a level is a percent 0 to 100, not '200'"},
            {"flow uphill=3\n", "line 1: 'flow' has no option 'uphill'"},
+           {"wear 5%\n", "line 1: write 'wear P%/day'"},
+           {"wear -1%/day\n", "line 1: write 'wear P%/day'"},
+           {"daily 9 plug\n", "line 1: write 'daily HH:MM[:SS] STATEMENT'"},
            {"at 5 boot now\n", "line 1: 'boot' takes no words"}}) {
     const ScenarioReading bad = readScenario(text, driver);
     ASSERT_FALSE(bad.ok()) << text;
@@ -120,6 +131,24 @@ TEST_F(ScenarioRunTest, TheFlowDrainsUntilTheSystemsCriticalLevelSwitchesTheComp
   h.run(40);
   EXPECT_EQ(h.driver.battery(1).status.capacity, atOff) << "a computer that is off uses nothing";
   EXPECT_EQ(host.notes.back(), "'switch' ignored: the computer is off");
+}
+
+TEST_F(ScenarioRunTest, DailyStatementsComeBackEachDayWhileThePackWears) {
+  // 0.1 % of 50,000 mWh is 50 mWh a day.
+  start(
+      "info 1 designed=50000 full=45000\nstatus 1 state=online capacity=45000\n"
+      "wear 0.1%/day\ndaily 09:00 unplug\ndaily 10:00 plug\n");
+  const auto onBattery = [&] {
+    return (h.driver.battery(1).status.powerState & platform::kPowerOnLine) == 0;
+  };
+  for (int day = 0; day < 3; ++day) {
+    h.run(3600 + 30);  // 09:00:30
+    EXPECT_TRUE(onBattery()) << "day " << day;
+    h.run(3600);  // 10:00:30
+    EXPECT_FALSE(onBattery()) << "day " << day;
+    h.run(86400 - 7230);  // 08:00:00 the next day
+  }
+  EXPECT_NEAR(h.driver.battery(1).information.fullChargedCapacity, 45000 - 3 * 50, 1);
 }
 
 }  // namespace

@@ -93,6 +93,22 @@ TEST_F(ConfirmationTest, EnterInAQuestionAnswersYesAndNoAnswersNo) {
   EXPECT_EQ(answers, "YN");
 }
 
+TEST_F(ConfirmationTest, SpaceAndTabAnswerNothing) {
+  window.showConfirmation({"Confirmation", "", "Close Voltaro?", ""},
+                          view::ConfirmationMode::YesNo);
+  QApplication::setActiveWindow(&window);
+  // Keys go where the keyboard focus is, as the user's would.
+  const auto press = [this](Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : &window, key);
+  };
+  for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space}) press(key);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(answers, "");
+  press(Qt::Key_Return);
+  EXPECT_EQ(answers, "Y");
+}
+
 TEST_F(ConfirmationTest, AMarkupReplyIsShownAsPlainText) {
   const std::string line = "Do you want to download v9.3 <h1 style='color:red'>Now</h1>?";
   window.showConfirmation({"Confirmation", "A new version is available!", line, ""},
@@ -378,10 +394,11 @@ TEST(QtErrorReportTest, ReportsShowInOneBoxThatNobodyMustAnswer) {
   EXPECT_FALSE(box->isModal());
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 
-  errors.report("second");
+  errors.report("<b>second</b>");
   QCoreApplication::processEvents();
   EXPECT_EQ(errors.box(), box);
-  EXPECT_EQ(box->text(), "first\n\nsecond");
+  EXPECT_EQ(box->text(), "first\n\n<b>second</b>");
+  EXPECT_EQ(box->textFormat(), Qt::PlainText);  // a file name is never read as markup
 
   box->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -10,7 +10,6 @@
 #include "brightness_command.h"
 #include "platform/linux_services/backlight_display.h"
 #include "platform/linux_services/logind_power.h"
-#include "platform/sim/sim_shell.h"
 
 namespace voltaro::tools {
 
@@ -76,8 +75,8 @@ CommandAction defineBrightnessCommand(CLI::App& command) {
       logindWriter = std::make_unique<platform::linux_services::LogindBacklightWriter>();
       writer = logindWriter.get();
     }
-    platform::sim::SimShell shell;  // only the monitor-off command would use it
-    platform::linux_services::BacklightDisplay display(classFolder, *writer, shell,
+    // The brightness command never turns the monitor off.
+    platform::linux_services::BacklightDisplay display(classFolder, *writer, nullptr,
                                                        [] { return true; });
     return runBrightness(display, request->level, out, err);
   };

@@ -5,6 +5,7 @@
 #include "brightness_command.h"
 #include "graph_command.h"
 #include "health_command.h"
+#include "history_command.h"
 #include "info_command.h"
 #include "plans_command.h"
 #include "settings_command.h"
@@ -19,11 +20,15 @@ const Command kCommands[] = {
     {kInfoCommand, defineInfoCommand},
     {kWatchCommand, defineWatchCommand},
     {kHealthCommand, defineHealthCommand},
+#ifndef VOLTARO_HAVE_DESKTOP_COMMANDS
+    {kHistoryCommand, defineHistoryCommand},  // without pictures
+#endif
     {kSettingsCommand, defineSettingsCommand},
     {kSimulateCommand, defineSimulateCommand},
     {kCalibrateSimCommand, defineCalibrateSimCommand},
     {kFastDischargeSimCommand, defineFastDischargeSimCommand},
 #ifdef VOLTARO_HAVE_DESKTOP_COMMANDS
+    {kHistoryCommand, nullptr},  // its picture needs Qt
     {kGraphCommand, nullptr},
     {kPlansCommand, nullptr},
     {kBrightnessCommand, nullptr},

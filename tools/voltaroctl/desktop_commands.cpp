@@ -2,6 +2,7 @@
 #include "brightness_command.h"
 #include "commands.h"
 #include "graph_command.h"
+#include "history_command.h"
 #include "plans_command.h"
 
 namespace voltaro::tools {
@@ -9,6 +10,7 @@ namespace voltaro::tools {
 namespace {
 
 const Command kDesktopCommands[] = {
+    {kHistoryCommand, defineHistoryCommand},
     {kGraphCommand, defineGraphCommand},
     {kPlansCommand, definePlansCommand},
     {kBrightnessCommand, defineBrightnessCommand},

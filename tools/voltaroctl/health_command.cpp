@@ -12,7 +12,10 @@
 #include "engine/service_set.h"
 #include "engine_session.h"
 #include "health/wear.h"
+#include "history_output.h"
 #include "information_page.h"
+#include "journal/journal_files.h"
+#include "journal/wear_trend.h"
 #include "platform/sim/virtual_runtime.h"
 #include "scenario/scenario_script.h"
 
@@ -160,6 +163,11 @@ int runHealth(const HealthArgs& parsed, std::ostream& out, std::ostream& err) {
   out << "  BatteryKey   " << engine.info().batteryKey << "\n";
   printPageSection("Calibration", kCalibration, texts, out, kCaptionWidth);
   printPageSection("Left column", kLeftColumn, texts, out, kCaptionWidth);
+  // The trend over the capacity journal, this start's line included.
+  const journal::JournalRead days =
+      journal::readJournal(journal::journalPath(engine.dataFolder(), engine.info().batteryKey));
+  out << "Capacity journal (" << days.entries.size() << " days)\n";
+  printTrend(journal::fitWearTrend(days.entries), dayNumber(runtime.now()), out, kCaptionWidth);
   return status;
 }
 

@@ -1,5 +1,5 @@
 // voltaroctl: the command-line front end of the Voltaro engine. It links no
-// Qt; the commands that need it (graph, plans, brightness) run in
+// Qt; the commands that need it (history, graph, plans, brightness) run in
 // voltaroctl-desktop, which it starts in its own place.
 #include <iostream>
 #include <string>

@@ -12,7 +12,7 @@ namespace voltaro::tools {
 
 namespace {
 
-constexpr double kMaximumHours = 24.0 * 31;
+constexpr double kMaximumHours = 24.0 * 366;  // a year of virtual time
 
 struct SimulateArgs {
   std::string file;

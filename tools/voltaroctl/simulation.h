@@ -19,6 +19,7 @@
 #include "platform/sim/virtual_runtime.h"
 #include "scenario/scenario_script.h"
 #include "scripted_dialogs.h"
+#include "unflushed_file_calls.h"
 
 namespace voltaro::tools {
 
@@ -53,6 +54,7 @@ class Simulation {
 
  private:
   std::ostream* out_;
+  UnflushedFileCalls fileCalls_;
   ConsoleErrors errors_;
   std::string documents_;
   class Nowhere;

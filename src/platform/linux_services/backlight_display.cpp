@@ -2,11 +2,12 @@
 
 namespace voltaro::platform::linux_services {
 
-BacklightDisplay::BacklightDisplay(std::string classFolder, BacklightWriter& writer, Shell& shell,
+BacklightDisplay::BacklightDisplay(std::string classFolder, BacklightWriter& writer,
+                                   std::function<bool()> turnMonitorOff,
                                    std::function<bool()> onAcPower)
     : classFolder_(std::move(classFolder)),
       writer_(writer),
-      shell_(shell),
+      turnMonitorOff_(std::move(turnMonitorOff)),
       onAcPower_(std::move(onAcPower)) {}
 
 std::vector<std::uint8_t> BacklightDisplay::openBrightness() {
@@ -33,8 +34,8 @@ bool BacklightDisplay::setBrightness(BrightnessPolicy policy, std::uint8_t ac, s
   return writer_.setBacklight(device_->name, percentToRaw(percent, device_->maxBrightness));
 }
 
-void BacklightDisplay::monitorOff() {
-  shell_.runAndWait(false, "xset", {"dpms", "force", "off"}, "");
+bool BacklightDisplay::monitorOff() {
+  return turnMonitorOff_ && turnMonitorOff_();
 }
 
 }  // namespace voltaro::platform::linux_services

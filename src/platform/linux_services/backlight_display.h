@@ -1,6 +1,7 @@
 // The display on Linux: the backlight read from sysfs and written through a
 // BacklightWriter (logind's Session.SetBrightness needs no root), the monitor
-// switched off with DPMS, and no composition switch.
+// switched off by the desktop's way (monitor_power.h), and no composition
+// switch.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +11,6 @@
 
 #include "platform/display.h"
 #include "platform/linux_services/sysfs_backlight.h"
-#include "platform/shell.h"
 
 namespace voltaro::platform::linux_services {
 
@@ -24,21 +24,22 @@ class BacklightWriter {
 class BacklightDisplay : public Display {
  public:
   // `onAcPower` tells which of an AC and a DC level applies now: Linux keeps
-  // one brightness, not one per power source.
-  BacklightDisplay(std::string classFolder, BacklightWriter& writer, Shell& shell,
-                   std::function<bool()> onAcPower);
+  // one brightness, not one per power source. `turnMonitorOff` is the
+  // desktop's way to switch the monitor off; empty when there is none.
+  BacklightDisplay(std::string classFolder, BacklightWriter& writer,
+                   std::function<bool()> turnMonitorOff, std::function<bool()> onAcPower);
 
   std::vector<std::uint8_t> openBrightness() override;
   std::optional<std::uint8_t> queryBrightness(BrightnessPolicy policy) override;
   bool setBrightness(BrightnessPolicy policy, std::uint8_t ac, std::uint8_t dc) override;
-  void monitorOff() override;
+  bool monitorOff() override;
   bool isCompositionOn() override { return false; }
   void setComposition(bool) override {}
 
  private:
   std::string classFolder_;
   BacklightWriter& writer_;
-  Shell& shell_;
+  std::function<bool()> turnMonitorOff_;
   std::function<bool()> onAcPower_;
   std::optional<BacklightDevice> device_;
 };

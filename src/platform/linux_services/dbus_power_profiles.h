@@ -19,8 +19,9 @@ class DbusPowerProfilesTool : public PowerPlanTool {
   // by its driver line and a blank line; empty when the daemon is absent.
   std::string listPlans() override;
   void activatePlan(const std::string& planId) override;
-  void enableStandby() override {}
-  void setHibernateEnabled(bool) override {}
+  // Standby and hibernation are the desktop's and logind's to decide.
+  PowerSettingChange enableStandby() override { return PowerSettingChange::LeftToSystem; }
+  PowerSettingChange setHibernateEnabled(bool) override { return PowerSettingChange::LeftToSystem; }
 
  private:
   // Finds the daemon under its current name or, before version 0.20,

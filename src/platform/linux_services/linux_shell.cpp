@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include "platform/linux_services/desktop_launcher.h"
 #include "platform/linux_services/power_settings_programs.h"
 
 namespace voltaro::platform::linux_services {
@@ -36,6 +37,10 @@ bool startAndWait(QProcess& process, Runtime& runtime, const QString& program,
 
 bool LinuxShell::openFile(const std::string& target) {
   return QProcess::startDetached(QStringLiteral("xdg-open"), {QString::fromStdString(target)});
+}
+
+bool LinuxShell::launchProgram(const std::string& commandLine) {
+  return launchUserProgram(commandLine).started;
 }
 
 bool LinuxShell::openTextFile(const std::string& path) {

@@ -1,6 +1,6 @@
-// The shell on Linux: xdg-open for files, text files and addresses, the
-// desktop's own power settings program, QProcess for running programs,
-// pkexec for elevation. Waiting keeps the program's messages
+// The shell on Linux: xdg-open for files, text files and addresses, GIO for
+// the programs the user names, the desktop's own power settings program,
+// QProcess for running programs, pkexec for elevation. Waiting keeps the program's messages
 // flowing through the runtime, as a long wait must.
 #pragma once
 
@@ -14,6 +14,8 @@ class LinuxShell : public Shell {
   explicit LinuxShell(Runtime& runtime) : runtime_(runtime) {}
 
   bool openFile(const std::string& target) override;
+  // Through GIO (desktop_launcher.h), never through a shell.
+  bool launchProgram(const std::string& commandLine) override;
   // xdg-open chooses by the file's type, and a log's type is plain text:
   // the desktop's default handler of text files opens it.
   bool openTextFile(const std::string& path) override;

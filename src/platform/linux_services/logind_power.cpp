@@ -1,11 +1,10 @@
 #include "platform/linux_services/logind_power.h"
 
-#include <sys/resource.h>
-
 #include <QDBusMessage>
 #include <QDBusReply>
-#include <cerrno>
 #include <cstdio>
+
+#include "platform/linux/process_priority.h"
 
 namespace voltaro::platform::linux_services {
 
@@ -80,8 +79,7 @@ int niceValueFor(ProcessPriority priority) {
 }
 
 bool LogindPower::setProcessPriority(ProcessPriority priority) {
-  errno = 0;
-  return setpriority(PRIO_PROCESS, 0, niceValueFor(priority)) == 0;
+  return setProcessNice(niceValueFor(priority));
 }
 
 void LogindPower::beep() {

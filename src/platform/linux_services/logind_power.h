@@ -1,5 +1,5 @@
 // Power states through logind (org.freedesktop.login1.Manager) and the
-// process priority through the nice value. Also the logind backlight writer
+// process priority through the nice value of every thread. Also the logind backlight writer
 // (Session.SetBrightness on the caller's own session).
 #pragma once
 
@@ -27,6 +27,8 @@ class LogindPower : public Power {
   PowerRequestResult powerOff() override;
   PowerRequestResult reboot() override;
 
+  // What the system allows of the priority: false when a raise was refused
+  // (the process then keeps the nearest priority it may take).
   bool setProcessPriority(ProcessPriority priority) override;
   void beep() override;
 

@@ -15,8 +15,9 @@ class PowerProfilesCtlTool : public PowerPlanTool {
   PlanListingFormat listingFormat() const override { return PlanListingFormat::PowerProfiles; }
   std::string listPlans() override;
   void activatePlan(const std::string& planId) override;
-  void enableStandby() override {}
-  void setHibernateEnabled(bool) override {}
+  // Standby and hibernation are the desktop's and logind's to decide.
+  PowerSettingChange enableStandby() override { return PowerSettingChange::LeftToSystem; }
+  PowerSettingChange setHibernateEnabled(bool) override { return PowerSettingChange::LeftToSystem; }
 
  private:
   Shell& shell_;

@@ -1,4 +1,4 @@
-// Worker-thread services on Linux: the wall clock through std::chrono and
+// Worker-thread services on Linux: the steady clock through std::chrono and
 // the thread priority through setpriority on the thread's own id.
 #pragma once
 
@@ -8,7 +8,7 @@ namespace voltaro::platform::linux_threads {
 
 class PosixWorkerThreads final : public WorkerThreads {
  public:
-  DayTime now() const override;
+  std::int64_t steadyNanoseconds() const override;
   bool raiseCurrentThreadPriority() override;
 };
 

@@ -38,9 +38,11 @@ class SimDisplay : public Display, public SimRecorder {
     return true;
   }
 
-  void monitorOff() override {
+  bool monitorOff() override {
     record("monitorOff");
+    if (!monitorOffWorks) return false;
     monitorIsOff = true;
+    return true;
   }
 
   bool isCompositionOn() override { return compositionOn; }
@@ -54,6 +56,7 @@ class SimDisplay : public Display, public SimRecorder {
   std::uint8_t dcLevel = 0;                   // percent
   bool compositionOn = false;
   bool monitorIsOff = false;
+  bool monitorOffWorks = true;
   bool failAcQuery = false;
   bool failDcQuery = false;
   bool failSet = false;

@@ -57,12 +57,17 @@ class SimPowerPlanTool : public PowerPlanTool, public SimRecorder {
     return listing;
   }
   void activatePlan(const std::string& planId) override { record("activatePlan " + planId); }
-  void enableStandby() override { record("enableStandby"); }
-  void setHibernateEnabled(bool on) override {
+  PowerSettingChange enableStandby() override {
+    record("enableStandby");
+    return settingChange;
+  }
+  PowerSettingChange setHibernateEnabled(bool on) override {
     record(std::string("setHibernateEnabled ") + (on ? "on" : "off"));
+    return settingChange;
   }
 
   PlanListingFormat format = PlanListingFormat::Powercfg;
+  PowerSettingChange settingChange = PowerSettingChange::Made;
   std::string listing;  // what the tool prints, lines ended by CR LF
 };
 

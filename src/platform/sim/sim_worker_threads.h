@@ -10,7 +10,10 @@ namespace voltaro::platform::sim {
 
 class SimWorkerThreads : public WorkerThreads {
  public:
-  DayTime now() const override { return now_.load(); }
+  // The steady clock follows the virtual date-time.
+  std::int64_t steadyNanoseconds() const override {
+    return platform::steadyNanosecondsOf(now_.load());
+  }
   bool raiseCurrentThreadPriority() override {
     ++raises;
     return true;

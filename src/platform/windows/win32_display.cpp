@@ -88,9 +88,12 @@ bool Win32Display::setBrightness(BrightnessPolicy policy, std::uint8_t ac, std::
                              nullptr, 0, &returned, nullptr) != FALSE;
 }
 
-void Win32Display::monitorOff() {
+bool Win32Display::monitorOff() {
   HWND window = GetForegroundWindow();
-  if (window != nullptr) SendMessageA(window, WM_SYSCOMMAND, SC_MONITORPOWER, kMonitorPowerOff);
+  if (window == nullptr) return false;
+  // The message has no answer that tells whether the monitor went off.
+  SendMessageA(window, WM_SYSCOMMAND, SC_MONITORPOWER, kMonitorPowerOff);
+  return true;
 }
 
 bool Win32Display::isCompositionOn() {

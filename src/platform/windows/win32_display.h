@@ -26,7 +26,7 @@ class Win32Display final : public Display {
   std::vector<std::uint8_t> openBrightness() override;
   std::optional<std::uint8_t> queryBrightness(BrightnessPolicy policy) override;
   bool setBrightness(BrightnessPolicy policy, std::uint8_t ac, std::uint8_t dc) override;
-  void monitorOff() override;
+  bool monitorOff() override;
   bool isCompositionOn() override;
   void setComposition(bool on) override;
 

@@ -1,21 +1,15 @@
 #include "platform/windows/win32_worker_threads.h"
 
+#include <chrono>
+
 #include "platform/windows/win32_headers.h"
 
 namespace voltaro::platform::windows {
 
-DayTime Win32WorkerThreads::now() const {
-  SYSTEMTIME local{};
-  GetLocalTime(&local);
-  CivilDateTime civil;
-  civil.year = local.wYear;
-  civil.month = local.wMonth;
-  civil.day = local.wDay;
-  civil.hour = local.wHour;
-  civil.minute = local.wMinute;
-  civil.second = local.wSecond;
-  civil.millisecond = local.wMilliseconds;
-  return toDayTime(civil);
+std::int64_t Win32WorkerThreads::steadyNanoseconds() const {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
 }
 
 bool Win32WorkerThreads::raiseCurrentThreadPriority() {

@@ -1,5 +1,6 @@
-// Worker-thread services of Windows: the local clock from GetLocalTime and
-// the raise of the calling thread to THREAD_PRIORITY_HIGHEST.
+// Worker-thread services of Windows: the steady clock (the performance
+// counter underneath std::chrono::steady_clock) and the raise of the calling
+// thread to THREAD_PRIORITY_HIGHEST.
 #pragma once
 
 #include "platform/threads.h"
@@ -8,7 +9,7 @@ namespace voltaro::platform::windows {
 
 class Win32WorkerThreads final : public WorkerThreads {
  public:
-  DayTime now() const override;
+  std::int64_t steadyNanoseconds() const override;
   bool raiseCurrentThreadPriority() override;
 };
 

@@ -67,9 +67,10 @@ TEST(BacklightLevels, TensWithEnoughStepsElseOneLevelPerStep) {
 TEST_F(BacklightTree, SetsTheLevelOfThePowerSourceInUse) {
   device("intel_backlight", "raw", "1000", "455");
   RecordingWriter writer;
-  sim::SimShell shell;
   bool onAc = false;
-  BacklightDisplay display(root(), writer, shell, [&] { return onAc; });
+  int monitorOffs = 0;
+  BacklightDisplay display(
+      root(), writer, [&] { return ++monitorOffs == 1; }, [&] { return onAc; });
   EXPECT_EQ(display.openBrightness().size(), 10u);
   EXPECT_EQ(display.queryBrightness(BrightnessPolicy::Ac), 46);
 
@@ -83,19 +84,20 @@ TEST_F(BacklightTree, SetsTheLevelOfThePowerSourceInUse) {
   EXPECT_THAT(writer.writes, ElementsAre("intel_backlight=400", "intel_backlight=300",
                                          "intel_backlight=800", "intel_backlight=200"));
 
-  display.monitorOff();
-  EXPECT_THAT(shell.calls, ElementsAre("run xset dpms force off"));
+  EXPECT_TRUE(display.monitorOff());
+  EXPECT_FALSE(display.monitorOff());  // the desktop's way failed
+  EXPECT_EQ(monitorOffs, 2);
 }
 
 TEST_F(BacklightTree, WithoutADeviceNothingIsAskedOrWritten) {
   RecordingWriter writer;
-  sim::SimShell shell;
-  BacklightDisplay display(root(), writer, shell, nullptr);
+  BacklightDisplay display(root(), writer, nullptr, nullptr);
   EXPECT_TRUE(display.openBrightness().empty());
   EXPECT_EQ(display.queryBrightness(BrightnessPolicy::Dc), std::nullopt);
   EXPECT_FALSE(display.setBrightness(BrightnessPolicy::Both, 50, 50));
   EXPECT_TRUE(writer.writes.empty());
   EXPECT_FALSE(display.isCompositionOn());
+  EXPECT_FALSE(display.monitorOff()) << "no way to turn the monitor off";
 }
 
 TEST(PowerProfilesCtl, ListsAndSwitchesThroughTheProgram) {

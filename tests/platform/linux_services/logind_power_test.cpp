@@ -99,8 +99,9 @@ TEST_F(LogindPowerTest, TrayPowerItemsFollowWhatLogindAllows) {
   sim::SimShell shell;
   fakes::FakeAudio audio;
   fakes::FakeErrorReport errors;
+  fakes::FakeStatusLine status;
   const settings::AppSettings settings;
-  alerts::SystemActions actions(display, audio, power, planTool, shell, settings, errors);
+  alerts::SystemActions actions(display, audio, power, planTool, shell, settings, status, errors);
   actions.trayStandby();   // not allowed: a beep and hibernation instead
   actions.trayShutDown();  // not allowed: nothing
   actions.trayRestart();   // asked without a check

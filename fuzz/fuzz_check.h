@@ -1,0 +1,15 @@
+// The property checks of the fuzz targets: a broken property aborts with the
+// condition and its place, which libFuzzer reports as a crash and saves the
+// input for.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+
+#define FUZZ_CHECK(condition)                                                               \
+  do {                                                                                      \
+    if (!(condition)) {                                                                     \
+      std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                         \
+    }                                                                                       \
+  } while (false)
