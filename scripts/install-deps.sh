@@ -7,7 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config clang-format clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libjpeg-dev libpng-dev zlib1g-dev libpulse-dev libxcb1-dev libxext-dev
-  libglib2.0-dev nlohmann-json3-dev
+  libglib2.0-dev libcli11-dev nlohmann-json3-dev
+  dpkg-dev desktop-file-utils appstream man-db
   umockdev acpi python3-dbusmock dbus xdg-user-dirs locales
   xvfb xauth fonts-dejavu-core
 )

@@ -6,9 +6,12 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdio>
+#include <iostream>
+#include <span>
 
 #include "alerts/sounds.h"
 #include "app/main_window.h"
+#include "app/program_options.h"
 #include "app/program_services.h"
 #include "app/program_start.h"
 #include "app/session_end.h"
@@ -47,6 +50,10 @@ void startTrayKeeper(ui::QtTray& tray, QObject* owner) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (const auto answered = app::answerWithoutDisplay(
+          std::span<char* const>(argv, static_cast<std::size_t>(argc)), std::cout)) {
+    return *answered;
+  }
   // The skin is drawn in pixels; a 1.25 screen keeps it at its size, sharp.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication application(argc, argv);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <array>
 
+#include "engine/linux_system_actions.h"
 #include "engine/service_set.h"
 #include "logs/log_stamp.h"
 #include "platform/linux/locale_short_date.h"
@@ -53,6 +54,7 @@ ProgramServices::ProgramServices() : parts_(std::make_unique<Parts>()) {
   engine::ServiceChoice choice;
   choice.batteries = simulated_ ? engine::Batteries::Simulated : engine::Batteries::System;
   choice.actions = simulated_ ? engine::Actions::Simulated : engine::Actions::System;
+  choice.systemActions = engine::makeLinuxSystemActions;
   choice.documents = engine::Documents::User;
   choice.audio = &parts_->audio;
   choice.threads = &parts_->threads;

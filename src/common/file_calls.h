@@ -71,7 +71,16 @@ class SystemFileCalls : public FileCalls {
   CallResult flushFolder(const std::string& folder) override;
 };
 
-// The calls in use: the system's, or a test's replacement.
+// The system's calls for a data folder that goes when the run ends (the
+// read-only voltaroctl commands): nothing in it has to survive a power loss,
+// so the flushes return at once instead of waiting for the disc.
+class ThrowawayFileCalls final : public SystemFileCalls {
+ public:
+  CallResult flush(int) override { return {}; }
+  CallResult flushFolder(const std::string&) override { return {}; }
+};
+
+// The calls in use: the system's, or a replacement.
 FileCalls& fileCalls();
 
 // Puts `replacement` in place of the system's calls for its lifetime.
@@ -85,5 +94,8 @@ class FileCallsForTesting {
  private:
   FileCalls* previous_;
 };
+
+// Puts other calls in place of the system's for its lifetime outside tests.
+using FileCallsInPlace = FileCallsForTesting;
 
 }  // namespace voltaro

@@ -1,9 +1,11 @@
 // The services an engine runs on, chosen once for a front end: the
 // batteries (simulated, or the system's), the system's actions (simulated
 // and recorded, or the system's own: backlight, logind, power profiles,
-// the shell), and where the data folder goes (a given Documents base, a
-// temporary one that is removed afterwards, or the user's own). The program,
-// every voltaroctl command and the tests' harness build their engine on it.
+// the shell, made by the front end's SystemActionsMaker), and where the data
+// folder goes (a given Documents base, a temporary one that is removed
+// afterwards, or the user's own). The program, every voltaroctl command and
+// the tests' harness build their engine on it. The set itself needs no
+// toolkit: the system's actions come from a library of their own.
 #pragma once
 
 #include <functional>
@@ -12,6 +14,7 @@
 
 #include "engine/services.h"
 #include "engine/simulated_machine.h"
+#include "engine/system_actions.h"
 
 namespace voltaro::platform {
 class Audio;
@@ -31,7 +34,7 @@ enum class Batteries : std::uint8_t {
 
 enum class Actions : std::uint8_t {
   Simulated,  // display, power, plans, shell, sound and power notifications record requests
-  System,     // the system's own (Linux with Qt, and Windows)
+  System,     // the system's own, from `ServiceChoice::systemActions`
 };
 
 enum class Documents : std::uint8_t {
@@ -45,6 +48,9 @@ struct ServiceChoice {
   // With System batteries on Linux: another power_supply class folder.
   std::string powerSupplyFolder = {};
   Actions actions = Actions::Simulated;
+  // Makes the system's actions for Actions::System (makeLinuxSystemActions
+  // of voltaro_engine_system_actions); empty where the front end has none.
+  SystemActionsMaker systemActions = {};
   Documents documents = Documents::Temporary;
   std::string documentsFolder = {};  // for Documents::Given
   // The front end's own services, used instead of the chosen ones when given.

@@ -14,6 +14,7 @@
 #include "common/scramble.h"
 #include "engine/engine.h"
 #include "engine/service_set.h"
+#include "engine/windows_system_actions.h"
 #include "frontend/tray_menu/menu_model.h"
 #include "frontend/tray_menu/tray_menu_checks.h"
 #include "frontend/tray_menu/tray_menu_commands.h"
@@ -97,6 +98,7 @@ int main() {
   choice.audio = &audio;
   choice.batteries = simulated ? engine::Batteries::Simulated : engine::Batteries::System;
   choice.actions = simulated ? engine::Actions::Simulated : engine::Actions::System;
+  choice.systemActions = engine::makeWindowsSystemActions;
   choice.documents = engine::Documents::User;
   std::string error;
   auto services = engine::ServiceSet::create(runtime, choice, error);

@@ -1,4 +1,4 @@
-#include "graph_command.h"
+#include "voltaroctl/command_run.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "command_run.h"
 #include "fakes/temporary_folder.h"
 #include "platform/sim/sim_display.h"
 
@@ -20,10 +21,16 @@ struct Outcome {
   std::string err;
 };
 
-Outcome brightness(platform::Display& display, std::vector<std::string> args) {
+Outcome brightness(platform::Display& display, std::optional<std::uint8_t> level = std::nullopt) {
   std::ostringstream out, err;
-  const int status = runBrightnessCommandWith(display, args, out, err);
+  const int status = runBrightness(display, level, out, err);
   return {status, out.str(), err.str()};
+}
+
+// The words the command line refuses before any display is touched.
+int usageStatus(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  return runBrightnessCommand(args, out, err);
 }
 
 platform::sim::SimDisplay tenLevels() {
@@ -36,7 +43,7 @@ platform::sim::SimDisplay tenLevels() {
 
 TEST(BrightnessCommand, ReadsBothLevelsWithTheTrayItemTheyCheck) {
   auto display = tenLevels();
-  const Outcome run = brightness(display, {});
+  const Outcome run = brightness(display);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("On AC power  95 % (tray item 90%)"), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("On battery   45 % (tray item 40%)"), std::string::npos) << run.out;
@@ -44,7 +51,7 @@ TEST(BrightnessCommand, ReadsBothLevelsWithTheTrayItemTheyCheck) {
 
 TEST(BrightnessCommand, SetsBothPowerSourcesAsTheTrayItemDoes) {
   auto display = tenLevels();
-  const Outcome run = brightness(display, {"70"});
+  const Outcome run = brightness(display, 70);
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(display.acLevel, 70);
   EXPECT_EQ(display.dcLevel, 70);
@@ -53,13 +60,14 @@ TEST(BrightnessCommand, SetsBothPowerSourcesAsTheTrayItemDoes) {
 TEST(BrightnessCommand, RefusesLevelsNoTrayItemHasAndDisplaysWithoutControl) {
   auto display = tenLevels();
   for (const char* bad : {"75", "0", "110", "x", ""}) {
-    EXPECT_EQ(brightness(display, {bad}).status, 2) << bad;
+    EXPECT_FALSE(parseTrayLevel(bad)) << bad;
+    EXPECT_EQ(usageStatus({"--backlight", "/nonexistent", bad}), 2) << bad;
   }
-  EXPECT_EQ(display.acLevel, 95) << "a refused level changes nothing";
-  EXPECT_EQ(brightness(display, {"50", "60"}).status, 2);
+  EXPECT_EQ(parseTrayLevel("70"), 70);
+  EXPECT_EQ(usageStatus({"--backlight", "/nonexistent", "50", "60"}), 2);
 
   platform::sim::SimDisplay none;  // no supported levels
-  const Outcome run = brightness(none, {});
+  const Outcome run = brightness(none);
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("no brightness control"), std::string::npos);
 }
@@ -67,7 +75,7 @@ TEST(BrightnessCommand, RefusesLevelsNoTrayItemHasAndDisplaysWithoutControl) {
 TEST(BrightnessCommand, FailedSetIsReportedNotShownAsDone) {
   auto display = tenLevels();
   display.failSet = true;
-  EXPECT_EQ(brightness(display, {"30"}).status, 1);
+  EXPECT_EQ(brightness(display, 30).status, 1);
 }
 
 TEST(BrightnessCommand, WritesAWritableBacklightFileInRawSteps) {

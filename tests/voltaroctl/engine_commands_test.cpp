@@ -2,17 +2,17 @@
 // battery or a hand-made file in a temporary data folder.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "command_run.h"
 #include "common/day_number.h"
 #include "common/file_io.h"
 #include "engine/engine_harness.h"
-#include "health_command.h"
-#include "settings_command.h"
-#include "simulate_command.h"
 
 namespace voltaro::tools {
 namespace {
@@ -173,6 +173,21 @@ TEST_F(EngineCommandsTest, HealthShowsAStoredRecordAndLeavesTheSettingsFileAlone
   EXPECT_EQ(readValue(file("")), 60000u) << "a larger stored maximum stays";
 }
 
+TEST_F(EngineCommandsTest, HealthAsJsonGivesTheSameRecordInFixedUnits) {
+  const CommandRun shown = run(runHealthCommand, {"--simulate", scenario(kWornBattery), "--data",
+                                                  (folder.path() / "docs").string(), "--json"});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  const auto health = nlohmann::json::parse(shown.out);
+  EXPECT_EQ(health["designed_capacity_mwh"], 50000);
+  EXPECT_EQ(health["full_capacity_mwh"], 45000);
+  EXPECT_EQ(health["maximum_capacity_mwh"], 50000);
+  EXPECT_DOUBLE_EQ(health["wear_percent"].get<double>(), 10.0);
+  EXPECT_EQ(health["calibrations"], 0);
+  EXPECT_TRUE(health["cycles"].is_null());  // the battery reports none
+  EXPECT_EQ(health["data_folder"].get<std::string>().rfind((folder.path() / "docs").string(), 0),
+            0u);
+}
+
 TEST_F(EngineCommandsTest, HealthWithoutABatteryFails) {
   const CommandRun none = run(runHealthCommand, {"--simulate", scenario("slot 1 none\n"), "--data",
                                                  (folder.path() / "docs").string()});
@@ -231,6 +246,23 @@ TEST_F(EngineCommandsTest, SettingsOfAShortFileShowTheCorrectionsAndTheLaterDefa
   EXPECT_EQ(out[47], "TaskPriority = 2");
   EXPECT_EQ(out[48], "BalloonHints = 1");
   EXPECT_EQ(out[49], "LaunchProgramPath = /usr/bin/notify-send");
+}
+
+TEST_F(EngineCommandsTest, SettingsAsJsonHoldTheCorrectedFieldsAsNumbers) {
+  const auto path = folder.path() / "mine" / "voltaro.ini";
+  writeBytes(path, shortSettings());
+  const CommandRun shown = run(runSettingsCommand, {path.string(), "--json"});
+  ASSERT_EQ(shown.status, 0) << shown.err;
+  const auto all = nlohmann::json::parse(shown.out);
+  EXPECT_EQ(all["file"], path.string());
+  EXPECT_EQ(all["exists"], true);
+  const auto& fields = all["settings"];
+  EXPECT_EQ(fields.size(), 49u);  // 48 fields and the launch path
+  EXPECT_EQ(fields["WarningEnabled"], 1);
+  EXPECT_EQ(fields["CriticalLevel"], 5);
+  EXPECT_EQ(fields["GadgetOpacity"], 20);
+  EXPECT_EQ(fields["FastDischargeMinutes"], 5);
+  EXPECT_EQ(fields["LaunchProgramPath"], "");
 }
 
 TEST_F(EngineCommandsTest, SettingsFileOf24BytesHoldsNothingAndOf30BytesOneMoreField) {

@@ -9,12 +9,11 @@
 #include <numeric>
 #include <sstream>
 
+#include "command_run.h"
 #include "engine/engine_harness.h"
-#include "history_command.h"
 #include "journal/journal_dates.h"
 #include "journal/journal_files.h"
 #include "journal/wear_trend.h"
-#include "simulate_command.h"
 
 namespace voltaro::tools {
 namespace {
@@ -29,7 +28,11 @@ struct CommandRun {
 CommandRun history(const std::vector<std::string>& args) {
   std::ostringstream out, err;
   CommandRun result;
-  result.status = runHistoryCommand(args, out, err);
+#ifdef VOLTARO_HISTORY_IN_DESKTOP
+  result.status = runWords(desktopCommands(), "history", args, out, err);
+#else
+  result.status = runWords(commands(), "history", args, out, err);
+#endif
   result.out = out.str();
   result.err = err.str();
   return result;

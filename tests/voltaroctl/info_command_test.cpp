@@ -1,6 +1,8 @@
-#include "info_command.h"
+#include "command_run.h"
 
 #include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
 
 #include <filesystem>
 #include <fstream>
@@ -79,9 +81,40 @@ TEST(InfoCommand, NoBattery) {
   const std::string path = temporary.file("no_battery.txt");
   std::ofstream(path) << "slot 1 interface\n";
   const InfoRun run = info({"--simulate", path});
-  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "No Battery!\nSlots / Batteries  1 / 0\n");
   std::filesystem::remove(path);
+}
+
+TEST(InfoCommand, JsonGivesEveryBatteryInFixedUnitsWithNullForTheUnknown) {
+  const InfoRun run = info({"--simulate", scenario("two_slots.txt"), "--json"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto all = nlohmann::json::parse(run.out);
+  EXPECT_EQ(all["slots"], 2);
+  EXPECT_EQ(all["primary_slot"], 2);
+  ASSERT_EQ(all["batteries"].size(), 1u);
+  const auto& battery = all["batteries"][0];
+  EXPECT_EQ(battery["slot"], 2);
+  EXPECT_EQ(battery["designed_capacity_mwh"], 50000);
+  EXPECT_EQ(battery["full_capacity_mwh"], 45000);
+  EXPECT_EQ(battery["capacity_mwh"], 30000);
+  EXPECT_EQ(battery["rate_mw"], -12000);
+  EXPECT_EQ(battery["voltage_mv"], 11100);
+  EXPECT_EQ(battery["state"], "discharging");
+  EXPECT_EQ(battery["time_remaining_s"], 9000);              // 30,000 mWh at 12,000 mW
+  EXPECT_DOUBLE_EQ(battery["percent"].get<double>(), 66.7);  // 30,000 of 45,000
+  EXPECT_DOUBLE_EQ(battery["temperature_c"].get<double>(), 29.95);
+  EXPECT_EQ(battery["manufacture_date"], "2012-03-15");
+  EXPECT_TRUE(battery["cycles"].is_null());
+
+  // The second battery of this pair reports no texts: null, not "None".
+  const auto pair =
+      nlohmann::json::parse(info({"--simulate", scenario("two_batteries.txt"), "--json"}).out);
+  ASSERT_EQ(pair["batteries"].size(), 2u);
+  EXPECT_EQ(pair["batteries"][0]["cycles"], 412);
+  EXPECT_EQ(pair["batteries"][0]["state"], "charging");
+  EXPECT_TRUE(pair["batteries"][1]["name"].is_null());
+  EXPECT_TRUE(pair["batteries"][1]["chemistry"].is_null());
 }
 
 TEST(InfoCommand, InputErrorsExitWithStatusTwo) {
@@ -139,6 +172,31 @@ TEST(InfoCommand, ReadsAPowerSupplyFolder) {
   EXPECT_TRUE(hasLine(run.out, "Slots / Batteries  1 / 1")) << run.out;
 }
 #endif
+
+TEST(CommandLine, VersionHelpOfEveryCommandAndUnknownWords) {
+  std::ostringstream out, err;
+  EXPECT_EQ(runCommandLine(commands(), {"--version"}, out, err), 0);
+  EXPECT_EQ(out.str(), versionLine() + "\n");
+  EXPECT_EQ(versionLine().rfind("voltaroctl ", 0), 0u);
+
+  out.str("");
+  EXPECT_EQ(runCommandLine(commands(), {"--help"}, out, err), 0);
+  for (const Command& command : commands()) {
+    EXPECT_NE(out.str().find(std::string("  ") + command.name.name + " "), std::string::npos)
+        << command.name.name;
+    if (command.define == nullptr) continue;  // the other program's help
+    std::ostringstream help;
+    EXPECT_EQ(runCommandLine(commands(), {command.name.name, "--help"}, help, err), 0);
+    EXPECT_NE(help.str().find(std::string("Usage: voltaroctl ") + command.name.name),
+              std::string::npos)
+        << help.str();
+  }
+
+  err.str("");
+  EXPECT_EQ(runCommandLine(commands(), {"bogus"}, out, err), 2);
+  EXPECT_NE(err.str().find("unknown command 'bogus'"), std::string::npos) << err.str();
+  EXPECT_EQ(runCommandLine(commands(), {}, out, err), 2);
+}
 
 }  // namespace
 }  // namespace voltaro::tools

@@ -2,13 +2,18 @@
 // power-profiles-daemon on a private bus.
 #include "plans_command.h"
 
+#include <optional>
+
 #include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
 
 #include <QDBusMessage>
 #include <QDBusVariant>
 #include <algorithm>
 #include <sstream>
 
+#include "command_run.h"
 #include "fakes/dbusmock_bus.h"
 #include "platform/linux_services/dbus_power_profiles.h"
 #include "platform/sim/sim_power.h"
@@ -25,11 +30,19 @@ struct Result {
   std::string err;
 };
 
-Result run(platform::PowerPlanTool& tool, const std::vector<std::string>& args) {
+Result run(platform::PowerPlanTool& tool, std::optional<std::string> set = std::nullopt,
+           bool json = false) {
   std::ostringstream out;
   std::ostringstream err;
-  const int status = runPlansCommandWith(tool, args, out, err);
+  const int status = runPlans(tool, {std::move(set), json}, out, err);
   return {status, out.str(), err.str()};
+}
+
+// The words the command line refuses before any plan service is asked.
+int usageStatus(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  return runPlansCommand(args, out, err);
 }
 
 platform::sim::SimPowerPlanTool threePlans() {
@@ -41,32 +54,43 @@ platform::sim::SimPowerPlanTool threePlans() {
 
 TEST(PlansCommand, ListsThePlansWithTheActiveOneChecked) {
   auto tool = threePlans();
-  const Result r = run(tool, {});
+  const Result r = run(tool);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "[ ] performance\n[x] balanced\n[ ] power-saver\n");
+}
+
+TEST(PlansCommand, JsonListsThePlansAndNamesTheActiveOne) {
+  auto tool = threePlans();
+  const Result r = run(tool, std::nullopt, true);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const auto listing = nlohmann::json::parse(r.out);
+  ASSERT_EQ(listing["plans"].size(), 3u);
+  EXPECT_EQ(listing["plans"][2]["name"], "power-saver");
+  EXPECT_EQ(listing["plans"][2]["active"], false);
+  EXPECT_EQ(listing["active"], "balanced");
 }
 
 TEST(PlansCommand, WithoutPlansSaysSo) {
   platform::sim::SimPowerPlanTool tool;
   tool.format = platform::PlanListingFormat::PowerProfiles;
-  const Result r = run(tool, {});
+  const Result r = run(tool);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "No power plans (the submenu is disabled)\n");
 }
 
 TEST(PlansCommand, AnUnknownNameOrAPlanThatStaysInactiveFails) {
   auto tool = threePlans();
-  Result r = run(tool, {"set", "turbo"});
+  Result r = run(tool, "turbo");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("no power plan named 'turbo'"), std::string::npos);
   // The simulated tool records the switch but its listing does not change.
-  r = run(tool, {"set", "performance"});
+  r = run(tool, "performance");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(tool.calls.back(), "listPlans");
   EXPECT_NE(std::find(tool.calls.begin(), tool.calls.end(), "activatePlan performance"),
             tool.calls.end());
-  EXPECT_EQ(run(tool, {"set"}).status, 2);
-  EXPECT_EQ(run(tool, {"sets", "balanced"}).status, 2);
+  EXPECT_EQ(usageStatus({"set"}), 2);
+  EXPECT_EQ(usageStatus({"sets", "balanced"}), 2);
 }
 
 class PlansOnTheDaemon : public ::testing::Test {
@@ -91,11 +115,11 @@ class PlansOnTheDaemon : public ::testing::Test {
 
 TEST_F(PlansOnTheDaemon, ListsTheProfilesAndSwitchesOne) {
   platform::linux_services::DbusPowerProfilesTool tool(bus_->connection());
-  Result r = run(tool, {});
+  Result r = run(tool);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "[ ] power-saver\n[x] balanced\n[ ] performance\n");
 
-  r = run(tool, {"set", "performance"});
+  r = run(tool, "performance");
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(activeProfile(), "performance");
   EXPECT_EQ(r.out, "[ ] power-saver\n[ ] balanced\n[x] performance\n");

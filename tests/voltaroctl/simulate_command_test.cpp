@@ -2,15 +2,16 @@
 // for a scenario, on the whole engine.
 #include <gtest/gtest.h>
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "command_run.h"
 #include "fakes/temporary_folder.h"
-#include "simulate_command.h"
-#include "watch_command.h"
 
 namespace voltaro::tools {
 namespace {
@@ -191,7 +192,36 @@ TEST(VoltaroctlWatch, PrintsTheShownValuesOnTheRealClock) {
   EXPECT_NE(text.find("  Mode: Discharging\n"), std::string::npos) << text;
   EXPECT_NE(text.find("  notice: Message / Battery is discharging\n"), std::string::npos);
   EXPECT_EQ(runWatchCommand({"--seconds"}, out, err), 2);
+  EXPECT_EQ(runWatchCommand({"--json", "--seconds", "0"}, out, err), 2);
   EXPECT_EQ(runWatchCommand({"--simulate", "a", "--sysfs", "b"}, out, err), 2);
+}
+
+TEST(VoltaroctlWatch, JsonPrintsOneObjectPerChange) {
+  const testing::TemporaryFolder folder;
+  const std::string path = folder.file("watch.txt");
+  // 40,000 of 50,000 mWh on the mains, then unplugged after two seconds.
+  std::ofstream(path) << "slot 1 interface battery\n"
+                         "info 1 designed=50000 full=50000\n"
+                         "status 1 state=online capacity=40000 rate=0 voltage=12000\n"
+                         "at 2 unplug\n";
+  std::ostringstream out, err;
+  ASSERT_EQ(runWatchCommand({"--seconds", "4", "--simulate", path, "--json"}, out, err), 0)
+      << err.str();
+  const auto printed = lines(out.str());
+  ASSERT_GE(printed.size(), 2u) << out.str();
+  std::vector<nlohmann::json> objects;
+  for (const auto& line : printed) objects.push_back(nlohmann::json::parse(line));
+  EXPECT_EQ(objects.front()["on_ac"], true);
+  EXPECT_DOUBLE_EQ(objects.front()["percent"].get<double>(), 80.0);
+  EXPECT_EQ(objects.front()["capacity_mwh"], 40000);
+  EXPECT_EQ(objects.back()["on_ac"], false);
+  for (std::size_t i = 1; i < objects.size(); ++i) {
+    auto previous = objects[i - 1];
+    auto current = objects[i];
+    previous.erase("timestamp");
+    current.erase("timestamp");
+    EXPECT_NE(previous, current) << "line " << i << " repeats the one before";
+  }
 }
 
 }  // namespace

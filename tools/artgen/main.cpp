@@ -1,9 +1,11 @@
 // Draws every picture of the program's skin into a folder:
 //   voltaro_artgen OUTPUT_FOLDER
 //   voltaro_artgen --gadget OUTPUT_FOLDER
+//   voltaro_artgen --icons OUTPUT_FOLDER
 // The build runs it and embeds the pictures as resources; with --gadget it
 // writes the desktop gadget's skins "vtat1.dat" .. "vtat16.dat" (PNG files),
-// which the program reads from its folder. Nothing here is copied from
+// which the program reads from its folder; with --icons the program icon at
+// the icon theme's sizes, "voltaro_16.png" .. "voltaro_256.png". Nothing here is copied from
 // anywhere, the pictures are painted from shapes.
 #include <QDir>
 #include <QGuiApplication>
@@ -31,19 +33,29 @@ int writeGadgetSkins(const QDir& dir) {
   }
   return ok ? 0 : 1;
 }
+// The sizes of the hicolor icon theme's folders the package fills.
+int writeIcons(const QDir& dir) {
+  bool ok = true;
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    ok = save(drawAppIcon(size), dir, QString("voltaro_%1").arg(size)) && ok;
+  }
+  return ok ? 0 : 1;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const bool gadget = argc == 3 && QString(argv[1]) == "--gadget";
-  if (argc != 2 && !gadget) {
-    std::fprintf(stderr, "usage: voltaro_artgen [--gadget] OUTPUT_FOLDER\n");
+  const bool icons = argc == 3 && QString(argv[1]) == "--icons";
+  if (argc != 2 && !gadget && !icons) {
+    std::fprintf(stderr, "usage: voltaro_artgen [--gadget | --icons] OUTPUT_FOLDER\n");
     return 2;
   }
   QDir dir(QString::fromLocal8Bit(argv[argc - 1]));
   if (!dir.mkpath(".")) return 1;
   if (gadget) return writeGadgetSkins(dir);
+  if (icons) return writeIcons(dir);
   bool ok = save(drawBackground(), dir, "background");
   for (const char* icon : {"save", "info", "graph", "settings", "alerts", "calibrate", "home",
                            "green", "help", "minimize", "exit"}) {

@@ -11,9 +11,6 @@
 
 namespace voltaro::tools {
 
-namespace {
-
-// A tray item's level: 10, 20, ... 100.
 std::optional<std::uint8_t> parseTrayLevel(const std::string& word) {
   if (word.empty() || word.size() > 3) return std::nullopt;
   int value = 0;
@@ -24,6 +21,8 @@ std::optional<std::uint8_t> parseTrayLevel(const std::string& word) {
   if (value < 10 || value > 100 || value % 10 != 0) return std::nullopt;
   return static_cast<std::uint8_t>(value);
 }
+
+namespace {
 
 std::string trayItemText(std::uint8_t level) {
   const auto item = alerts::trayItemForLevel(level);
@@ -41,19 +40,8 @@ void printBrightness(alerts::BrightnessControl& control, std::ostream& out) {
 
 }  // namespace
 
-const char* brightnessUsage() {
-  return "  voltaroctl brightness [--backlight DIR]         the display brightness\n"
-         "  voltaroctl brightness [--backlight DIR] LEVEL   set it as the tray items do\n"
-         "                                                 (10, 20, ... 100)\n";
-}
-
-int runBrightnessCommandWith(platform::Display& display, const std::vector<std::string>& args,
-                             std::ostream& out, std::ostream& err) {
-  std::optional<std::uint8_t> level;
-  if (args.size() > 1 || (args.size() == 1 && !(level = parseTrayLevel(args[0])))) {
-    err << brightnessUsage();
-    return 2;
-  }
+int runBrightness(platform::Display& display, std::optional<std::uint8_t> level, std::ostream& out,
+                  std::ostream& err) {
   platform::sim::VirtualRuntime runtime;
   platform::sim::SimAudio audio;  // refusals make no sound here
   settings::AppSettings settings;
@@ -63,7 +51,7 @@ int runBrightnessCommandWith(platform::Display& display, const std::vector<std::
   control.initBrightness();
   if (!control.available()) {
     err << "voltaroctl brightness: this display has no brightness control\n";
-    return 1;
+    return kExitFailed;
   }
   if (level) {
     control.applyTrayBrightness(*level);
@@ -71,11 +59,11 @@ int runBrightnessCommandWith(platform::Display& display, const std::vector<std::
     if (now.ac != *level && now.dc != *level) {
       err << "voltaroctl brightness: the display did not take " << int{*level} << " %\n";
       printBrightness(control, out);
-      return 1;
+      return kExitFailed;
     }
   }
   printBrightness(control, out);
-  return 0;
+  return kExitDone;
 }
 
 }  // namespace voltaro::tools

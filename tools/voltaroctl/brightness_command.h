@@ -2,9 +2,10 @@
 // as the tray's "Brightness" items do (both power sources to LEVEL %).
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include <cstdint>
+#include <optional>
+
+#include "command.h"
 
 namespace voltaro::platform {
 class Display;
@@ -12,11 +13,18 @@ class Display;
 
 namespace voltaro::tools {
 
-const char* brightnessUsage();
-int runBrightnessCommand(const std::vector<std::string>& args, std::ostream& out,
-                         std::ostream& err);
-// The same on a given display (tests use the simulated one).
-int runBrightnessCommandWith(platform::Display& display, const std::vector<std::string>& args,
-                             std::ostream& out, std::ostream& err);
+inline constexpr CommandName kBrightnessCommand{
+    "brightness", "Print the display brightness, or set it as the tray's items do"};
+
+// On the system's backlight (/sys/class/backlight, or --backlight DIR).
+CommandAction defineBrightnessCommand(CLI::App& command);
+
+// The same on a given display (tests use the simulated one); `level` is a
+// tray item's level, 10, 20, ... 100.
+int runBrightness(platform::Display& display, std::optional<std::uint8_t> level, std::ostream& out,
+                  std::ostream& err);
+
+// A tray item's level from its text; nullopt for anything else.
+std::optional<std::uint8_t> parseTrayLevel(const std::string& word);
 
 }  // namespace voltaro::tools

@@ -1,6 +1,7 @@
 // voltaroctl brightness on the system's backlight: /sys/class/backlight (or
 // the folder given with --backlight DIR), written straight to the file where
 // that is allowed, else through logind's SetBrightness on the session.
+#include <CLI/CLI.hpp>
 #include <QCoreApplication>
 #include <filesystem>
 #include <fstream>
@@ -40,34 +41,45 @@ bool fileWritable(const std::string& classFolder) {
 
 }  // namespace
 
-int runBrightnessCommand(const std::vector<std::string>& args, std::ostream& out,
-                         std::ostream& err) {
-  std::string classFolder = "/sys/class/backlight";
-  std::vector<std::string> rest;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--backlight" && i + 1 < args.size()) {
-      classFolder = args[++i];
-    } else {
-      rest.push_back(args[i]);
+CommandAction defineBrightnessCommand(CLI::App& command) {
+  struct Request {
+    std::string classFolder = "/sys/class/backlight";
+    std::optional<std::uint8_t> level;
+  };
+  auto request = std::make_shared<Request>();
+  command.add_option("--backlight", request->classFolder, "Another backlight class folder")
+      ->type_name("DIR");
+  const CLI::Validator trayLevel(
+      [](const std::string& word) {
+        return parseTrayLevel(word) ? std::string() : "LEVEL is 10, 20, ... 100, not " + word;
+      },
+      "10..100 by 10", "tray level");
+  command
+      .add_option_function<std::string>(
+          "LEVEL", [request](const std::string& word) { request->level = parseTrayLevel(word); },
+          "Set both power sources' brightness to LEVEL %")
+      ->check(trayLevel);
+  return [request](std::ostream& out, std::ostream& err) {
+    static int argc = 1;
+    static char name[] = "voltaroctl";
+    static char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+      app = std::make_unique<QCoreApplication>(argc, argv);
     }
-  }
-  static int argc = 1;
-  static char name[] = "voltaroctl";
-  static char* argv[] = {name, nullptr};
-  std::unique_ptr<QCoreApplication> app;
-  if (QCoreApplication::instance() == nullptr) app = std::make_unique<QCoreApplication>(argc, argv);
-
-  FileBacklightWriter fileWriter(classFolder);
-  std::unique_ptr<platform::linux_services::LogindBacklightWriter> logindWriter;
-  BacklightWriter* writer = &fileWriter;
-  if (!fileWritable(classFolder)) {
-    logindWriter = std::make_unique<platform::linux_services::LogindBacklightWriter>();
-    writer = logindWriter.get();
-  }
-  // The brightness command never turns the monitor off.
-  platform::linux_services::BacklightDisplay display(classFolder, *writer, nullptr,
-                                                     [] { return true; });
-  return runBrightnessCommandWith(display, rest, out, err);
+    const std::string& classFolder = request->classFolder;
+    FileBacklightWriter fileWriter(classFolder);
+    std::unique_ptr<platform::linux_services::LogindBacklightWriter> logindWriter;
+    BacklightWriter* writer = &fileWriter;
+    if (!fileWritable(classFolder)) {
+      logindWriter = std::make_unique<platform::linux_services::LogindBacklightWriter>();
+      writer = logindWriter.get();
+    }
+    // The brightness command never turns the monitor off.
+    platform::linux_services::BacklightDisplay display(classFolder, *writer, nullptr,
+                                                       [] { return true; });
+    return runBrightness(display, request->level, out, err);
+  };
 }
 
 }  // namespace voltaro::tools

@@ -1,17 +1,13 @@
-// The subcommand table: adding a subcommand is one line here (and its
-// source file in CMakeLists.txt).
+// The command tables: adding a command is its file and one line here (and
+// the file in CMakeLists.txt).
 #include "commands.h"
 
+#include "brightness_command.h"
+#include "graph_command.h"
 #include "health_command.h"
 #include "history_command.h"
 #include "info_command.h"
-#ifdef VOLTARO_HAVE_PLANS
-#include "brightness_command.h"
 #include "plans_command.h"
-#endif
-#ifdef VOLTARO_HAVE_GRAPH
-#include "graph_command.h"
-#endif
 #include "settings_command.h"
 #include "simulate_command.h"
 #include "watch_command.h"
@@ -21,20 +17,21 @@ namespace voltaro::tools {
 namespace {
 
 const Command kCommands[] = {
-    {"info", runInfoCommand, infoUsage},
-    {"watch", runWatchCommand, watchUsage},
-    {"simulate", runSimulateCommand, simulateUsage},
-    {"health", runHealthCommand, healthUsage},
-    {"history", runHistoryCommand, historyUsage},
-    {"settings", runSettingsCommand, settingsUsage},
-    {"calibrate-sim", runCalibrateSimCommand, calibrateSimUsage},
-    {"fast-discharge-sim", runFastDischargeSimCommand, fastDischargeSimUsage},
-#ifdef VOLTARO_HAVE_GRAPH
-    {"graph", runGraphCommand, graphUsage},
+    {kInfoCommand, defineInfoCommand},
+    {kWatchCommand, defineWatchCommand},
+    {kHealthCommand, defineHealthCommand},
+#ifndef VOLTARO_HAVE_DESKTOP_COMMANDS
+    {kHistoryCommand, defineHistoryCommand},  // without pictures
 #endif
-#ifdef VOLTARO_HAVE_PLANS
-    {"plans", runPlansCommand, plansUsage},
-    {"brightness", runBrightnessCommand, brightnessUsage},
+    {kSettingsCommand, defineSettingsCommand},
+    {kSimulateCommand, defineSimulateCommand},
+    {kCalibrateSimCommand, defineCalibrateSimCommand},
+    {kFastDischargeSimCommand, defineFastDischargeSimCommand},
+#ifdef VOLTARO_HAVE_DESKTOP_COMMANDS
+    {kHistoryCommand, nullptr},  // its picture needs Qt
+    {kGraphCommand, nullptr},
+    {kPlansCommand, nullptr},
+    {kBrightnessCommand, nullptr},
 #endif
 };
 

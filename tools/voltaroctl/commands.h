@@ -1,25 +1,19 @@
-// The subcommands of voltaroctl. Each is a function of the words after its
-// name that writes to the given streams and returns the exit status:
-// 0 done, 1 failed, 2 usage or input error.
+// The command tables of voltaroctl: the commands that need no Qt, which the
+// voltaroctl program runs itself, and those that draw or speak to the
+// desktop's services over Qt, which it hands to voltaroctl-desktop.
 #pragma once
 
-#include <iosfwd>
 #include <span>
-#include <string>
-#include <vector>
+
+#include "command.h"
 
 namespace voltaro::tools {
 
-using CommandFunction = int (*)(const std::vector<std::string>& args, std::ostream& out,
-                                std::ostream& err);
-
-struct Command {
-  const char* name;
-  CommandFunction run;
-  const char* (*usage)();  // one or more lines, each "voltaroctl NAME ..."
-};
-
-// Every subcommand this build has, in the order the help lists them.
+// Every command of voltaroctl, in the order the help lists them; those of
+// voltaroctl-desktop without a `define`.
 std::span<const Command> commands();
+
+// The commands of voltaroctl-desktop (empty in a build without Qt).
+std::span<const Command> desktopCommands();
 
 }  // namespace voltaro::tools

@@ -1,10 +1,10 @@
 #include "graph_command.h"
 
+#include <CLI/CLI.hpp>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
-#include <charconv>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -39,64 +39,12 @@ struct GraphArgs {
   double dotsPerInch = 96.0;
 };
 
-std::optional<long long> parseNumber(const std::string& text) {
-  long long value = 0;
-  const char* end = text.data() + text.size();
-  const auto [at, failure] = std::from_chars(text.data(), end, value);
-  if (failure != std::errc() || at != end) return std::nullopt;
-  return value;
-}
-
-// Fills `args`; an error text when the words do not make a command.
-std::string parseArgs(const std::vector<std::string>& words, GraphArgs& args) {
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string& word = words[i];
-    const bool hasValue = i + 1 < words.size();
-    const auto number = [&]() { return hasValue ? parseNumber(words[++i]) : std::nullopt; };
-    if (word == "--smooth") {
-      args.smooth = true;
-    } else if (word == "--no-fill") {
-      args.filled = false;
-    } else if (word == "--no-discharge-line") {
-      args.dischargeLine = false;
-    } else if (word == "--samples" && hasValue) {
-      args.samplesPath = words[++i];
-    } else if (word == "--scenario" && hasValue) {
-      args.scenarioPath = words[++i];
-    } else if (word == "--hours") {
-      const auto hours = number();
-      if (!hours || *hours < 1 || *hours > 24) return "--hours takes 1 to 24";
-      args.hours = static_cast<double>(*hours);
-    } else if (word == "--out" && hasValue) {
-      args.outPath = words[++i];
-    } else if (word == "--zoom") {
-      const auto zoom = number();
-      if (!zoom || !history::validZoom(static_cast<int>(*zoom))) {
-        return "--zoom takes 16, 8, 4, 2 or 1";
-      }
-      args.zoom = static_cast<int>(*zoom);
-    } else if (word == "--origin") {
-      const auto origin = number();
-      if (!origin || *origin < 1 || *origin > 16) return "--origin takes a page from 1 to 16";
-      args.origin = static_cast<int>(*origin);
-    } else if (word == "--remaining") {
-      const auto seconds = number();
-      if (!seconds || *seconds < 0 || *seconds >= history::kUnknownTime) {
-        return "--remaining takes a number of seconds";
-      }
-      args.remainingSeconds = static_cast<std::uint32_t>(*seconds);
-    } else if (word == "--dpi") {
-      const auto dpi = number();
-      if (!dpi || *dpi < 48 || *dpi > 480) return "--dpi takes 48 to 480";
-      args.dotsPerInch = static_cast<double>(*dpi);
-    } else {
-      return "unknown or incomplete option " + word;
-    }
-  }
+// What the options alone cannot check; an error text, or "" when the
+// words make a command.
+std::string completeArgs(GraphArgs& args) {
   if (args.samplesPath.empty() == args.scenarioPath.empty()) {
     return "give either --samples FILE or --scenario FILE";
   }
-  if (args.outPath.empty()) return "--out FILE is required";
   const int origin = args.origin.value_or(history::newestOrigin(args.zoom));
   if (!history::validView(args.zoom, origin)) {
     return "origin " + std::to_string(origin) + " is not a view of zoom " +
@@ -155,53 +103,22 @@ std::unique_ptr<QGuiApplication> guiApplication() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-}  // namespace
-
-const char* graphUsage() {
-  return "  voltaroctl graph --samples FILE --out PICTURE [options]\n"
-         "  voltaroctl graph --scenario FILE [--hours H] --out PICTURE [options]\n";
-}
-
-const char* graphHelp() {
-  return "voltaroctl graph: draws a charge history as the Graph page shows it and\n"
-         "writes it as PNG, or as JPEG when PICTURE ends in .jpg or .jpeg.\n"
-         "  --samples FILE    one sample per line, oldest first, five seconds apart:\n"
-         "                    \"percent kind\" with kind 1 (on power), 2 (charging)\n"
-         "                    or 3 (on battery), or \"-\" for a missing sample;\n"
-         "                    '#' starts a comment\n"
-         "  --scenario FILE   a scenario of the simulated battery (as for simulate),\n"
-         "                    run for H hours of virtual time (1..24, default 1)\n"
-         "  --zoom Z          16 (1 h, default), 8 (2 h), 4 (4 h), 2 (8 h), 1 (16 h)\n"
-         "  --origin O        first page of the view, 1..16 (default: the newest)\n"
-         "  --smooth          the interpolated drawing\n"
-         "  --no-fill         no fill lines under the curve\n"
-         "  --no-discharge-line\n"
-         "  --remaining SECS  time remaining on battery, for the discharge line\n"
-         "                    (a scenario gives its own)\n"
-         "  --dpi N           screen dots per inch for the texts (default 96)\n";
-}
-
-int runGraphCommand(const std::vector<std::string>& words, std::ostream& out, std::ostream& err) {
-  if (words.size() == 1 && (words[0] == "--help" || words[0] == "-h")) {
-    out << graphUsage() << graphHelp();
-    return 0;
-  }
-  GraphArgs args;
-  if (const std::string error = parseArgs(words, args); !error.empty()) {
-    err << "voltaroctl graph: " << error << "\nusage:\n" << graphUsage();
-    return 2;
+int drawGraph(GraphArgs args, std::ostream& out, std::ostream& err) {
+  if (const std::string error = completeArgs(args); !error.empty()) {
+    err << "voltaroctl graph: " << error << "\n";
+    return kExitUsage;
   }
   const std::string& input = args.samplesPath.empty() ? args.scenarioPath : args.samplesPath;
   const auto text = readWholeFile(input);
   if (!text) {
     err << "voltaroctl graph: cannot read " << input << "\n";
-    return 1;
+    return kExitFailed;
   }
   ChargeHistory history;
   history::GraphReadings readings;
   if (const auto problem = loadHistory(args, *text, history, readings)) {
     err << "voltaroctl graph: " << input << ": " << *problem << "\n";
-    return 1;
+    return kExitFailed;
   }
   if (args.remainingSeconds) readings.remainingSeconds = *args.remainingSeconds;
   history.setView(args.zoom, *args.origin);
@@ -214,11 +131,57 @@ int runGraphCommand(const std::vector<std::string>& words, std::ostream& out, st
   history::drawHistory(surface, history, options, readings);
   if (!writePicture(surface, args.outPath)) {
     err << "voltaroctl graph: cannot write " << args.outPath << "\n";
-    return 1;
+    return kExitFailed;
   }
   out << "wrote " << args.outPath << " (" << history::timeText(args.zoom).substr(6) << " from page "
       << *args.origin << ")\n";
-  return 0;
+  return kExitDone;
+}
+
+}  // namespace
+
+CommandAction defineGraphCommand(CLI::App& command) {
+  auto args = std::make_shared<GraphArgs>();
+  auto* samples = command.add_option("--samples", args->samplesPath,
+                                     "One sample per line, oldest first, five seconds apart: "
+                                     "\"percent kind\" with kind 1 (on power), 2 (charging) or "
+                                     "3 (on battery), or \"-\" for a missing one");
+  samples->type_name("FILE");
+  auto* scenario = command.add_option("--scenario", args->scenarioPath,
+                                      "A scenario of the simulated battery, run for --hours");
+  scenario->type_name("FILE");
+  samples->excludes(scenario);
+  command.add_option("--hours", args->hours, "Hours of the scenario's run, 1 to 24 (default 1)")
+      ->type_name("H")
+      ->check(CLI::Range(1.0, 24.0));
+  command.add_option("--out", args->outPath, "The picture: PNG, or JPEG for .jpg and .jpeg")
+      ->type_name("PICTURE")
+      ->required();
+  command
+      .add_option("--zoom", args->zoom, "16 (1 h, default), 8 (2 h), 4 (4 h), 2 (8 h), 1 (16 h)")
+      ->type_name("Z")
+      ->check(CLI::IsMember({16, 8, 4, 2, 1}));
+  command
+      .add_option_function<int>(
+          "--origin", [args](int origin) { args->origin = origin; },
+          "First page of the view, 1 to 16 (default: the newest)")
+      ->type_name("O")
+      ->check(CLI::Range(1, 16));
+  command.add_flag("--smooth", args->smooth, "The interpolated drawing");
+  command.add_flag_callback(
+      "--no-fill", [args] { args->filled = false; }, "No fill lines under the curve");
+  command.add_flag_callback(
+      "--no-discharge-line", [args] { args->dischargeLine = false; }, "No discharge line");
+  command
+      .add_option_function<std::uint32_t>(
+          "--remaining", [args](std::uint32_t seconds) { args->remainingSeconds = seconds; },
+          "Seconds remaining on battery, for the discharge line (a scenario gives its own)")
+      ->type_name("SECONDS")
+      ->check(CLI::Range(std::uint32_t{0}, history::kUnknownTime - 1));
+  command.add_option("--dpi", args->dotsPerInch, "Screen dots per inch for the texts (default 96)")
+      ->type_name("N")
+      ->check(CLI::Range(48.0, 480.0));
+  return [args](std::ostream& out, std::ostream& err) { return drawGraph(*args, out, err); };
 }
 
 }  // namespace voltaro::tools

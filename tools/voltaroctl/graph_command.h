@@ -1,19 +1,14 @@
 // `voltaroctl graph`: draws a charge history as the Graph page shows it and
-// writes the picture as PNG or JPEG.
+// writes the picture as PNG, or as JPEG for a .jpg or .jpeg name.
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "command.h"
 
 namespace voltaro::tools {
 
-// `args` are the words after "graph". Returns the process exit code: 0 when
-// the picture was written, 1 when it could not be, 2 for a usage error.
-int runGraphCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+inline constexpr CommandName kGraphCommand{
+    "graph", "Draw the charge graph of a history or a scenario as PNG or JPEG"};
 
-// The usage lines, for the dispatcher's help; the options in detail.
-const char* graphUsage();
-const char* graphHelp();
+CommandAction defineGraphCommand(CLI::App& command);
 
 }  // namespace voltaro::tools

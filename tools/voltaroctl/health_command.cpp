@@ -1,12 +1,17 @@
 #include "health_command.h"
 
+#include <CLI/CLI.hpp>
 #include <chrono>
+#include <cmath>
+#include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "engine/engine.h"
 #include "engine/service_set.h"
 #include "engine_session.h"
+#include "health/wear.h"
 #include "history_output.h"
 #include "information_page.h"
 #include "journal/journal_files.h"
@@ -48,58 +53,86 @@ constexpr PageRow kLeftColumn[] = {
 };
 
 struct HealthArgs {
-  std::string simulate;
-  std::string sysfs;
+  BatterySource source;
   std::string data;
+  bool json = false;
 };
 
-std::string parseArgs(const std::vector<std::string>& args, HealthArgs& parsed) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    std::string* target = word == "--simulate" ? &parsed.simulate
-                          : word == "--sysfs"  ? &parsed.sysfs
-                          : word == "--data"   ? &parsed.data
-                                               : nullptr;
-    if (target == nullptr) return "unknown option '" + word + "'";
-    if (i + 1 >= args.size()) return word + " needs a value";
-    *target = args[++i];
-  }
-  if (!parsed.simulate.empty() && !parsed.sysfs.empty()) {
-    return "--simulate and --sysfs exclude each other";
-  }
-  return "";
+constexpr std::uint32_t kSecondsPerMinute = 60;
+
+nlohmann::ordered_json unlessZero(std::uint32_t value) {
+  return value == 0 ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(value);
+}
+
+nlohmann::ordered_json percent(double value) {
+  return std::round(value * 100.0) / 100.0;
+}
+
+nlohmann::ordered_json dayDate(std::uint32_t day) {
+  if (day == 0) return nullptr;
+  const CivilDateTime date = fromDayTime(static_cast<DayTime>(day));
+  char text[16];
+  std::snprintf(text, sizeof text, "%04d-%02d-%02d", date.year, date.month, date.day);
+  return text;
+}
+
+// The health record and the wear it gives, in the fixed units of the JSON
+// output; the wear is unknown while the designed capacity is.
+nlohmann::ordered_json healthJson(const engine::Engine& engine) {
+  const health::HealthRecord& record = engine.healthRecord();
+  const platform::BatteryInformation& information = engine.info().information;
+  const std::uint32_t designed = information.designedCapacity;
+  const std::uint32_t full = information.fullChargedCapacity;
+  const health::WearFigures wear = health::wearFigures(record.maximumCapacity, designed, full);
+  nlohmann::ordered_json health;
+  health["slot"] = engine.slots().primarySlot;
+  health["name"] = engine.info().deviceName == "None"
+                       ? nlohmann::ordered_json(nullptr)
+                       : nlohmann::ordered_json(engine.info().deviceName);
+  health["data_folder"] = engine.dataFolder();
+  health["battery_key"] = engine.info().batteryKey;
+  health["designed_capacity_mwh"] = unlessZero(designed);
+  health["full_capacity_mwh"] = unlessZero(full);
+  health["maximum_capacity_mwh"] = unlessZero(record.maximumCapacity);
+  health["wear_percent"] =
+      designed == 0 ? nlohmann::ordered_json(nullptr) : percent(wear.wearLevel);
+  health["maximum_wear_percent"] =
+      designed == 0 ? nlohmann::ordered_json(nullptr) : percent(wear.maximumWear);
+  health["cycles"] = unlessZero(information.cycleCount);
+  health["full_discharge_cycles"] = record.fullDischargeCycles / 100.0;
+  health["cycles_since_calibration"] = record.cyclesSinceCalibration / 100.0;
+  health["calibrations"] = record.calibrations;
+  health["latest_calibration"] = dayDate(record.latestCalibration);
+  health["usage_s"] = std::uint64_t{record.usageMinutes} * kSecondsPerMinute;
+  health["discharging_time_s"] = std::uint64_t{record.dischargingMinutes} * kSecondsPerMinute;
+  health["charging_time_s"] = std::uint64_t{record.chargingMinutes} * kSecondsPerMinute;
+  return health;
 }
 
 }  // namespace
 
-const char* healthUsage() {
-  return "  voltaroctl health [--simulate FILE | --sysfs DIR] [--data DIR]\n";
-}
+namespace {
 
-int runHealthCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  HealthArgs parsed;
-  if (auto problem = parseArgs(args, parsed); !problem.empty()) {
-    err << "voltaroctl health: " << problem << "\nusage:\n" << healthUsage();
-    return 2;
-  }
+int runHealth(const HealthArgs& parsed, std::ostream& out, std::ostream& err) {
+  const BatterySource& source = parsed.source;
   platform::sim::VirtualRuntime runtime(localDayTime(std::chrono::system_clock::now()));
   engine::ServiceChoice choice;
   choice.batteries =
-      parsed.simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
-  choice.powerSupplyFolder = parsed.sysfs;
+      source.simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
+  choice.powerSupplyFolder = source.sysfs;
   choice.documents = parsed.data.empty() ? engine::Documents::User : engine::Documents::Given;
   choice.documentsFolder = parsed.data;
   std::string error;
   const auto services = engine::ServiceSet::create(runtime, choice, error);
   if (!services) {
     err << "voltaroctl health: " << error << "\n";
-    return 2;
+    return kExitUsage;
   }
-  if (!parsed.simulate.empty()) {
-    const auto reading = scenario::readScenarioFile(parsed.simulate, services->machine().driver);
+  if (!source.simulate.empty()) {
+    const auto reading = scenario::readScenarioFile(source.simulate, services->machine().driver);
     if (!reading.ok()) {
-      err << "voltaroctl health: " << parsed.simulate << ": " << reading.error->text() << "\n";
-      return 2;
+      err << "voltaroctl health: " << source.simulate << ": " << reading.error->text() << "\n";
+      return kExitUsage;
     }
   }
   ConsoleErrors errors(err);
@@ -112,8 +145,17 @@ int runHealthCommand(const std::vector<std::string>& args, std::ostream& out, st
   const view::ShownTexts& texts = engine.texts();
   // Without a battery there is no record to show, only the caption saying so.
   if (engine.slots().batteryCount == 0 || engine.info().batteryKey.empty()) {
-    out << texts.get(Page::Caption, "Battery") << "\n";
-    return 1;
+    if (parsed.json) {
+      out << nlohmann::ordered_json(nullptr).dump() << "\n";
+    } else {
+      out << texts.get(Page::Caption, "Battery") << "\n";
+    }
+    return kExitFailed;
+  }
+  const int status = errors.count() == 0 ? kExitDone : kExitFailed;
+  if (parsed.json) {
+    out << healthJson(engine).dump() << "\n";
+    return status;
   }
   out << "Battery (slot " << engine.slots().primarySlot << ")  "
       << texts.get(Page::Information, "Device Name") << "\n";
@@ -126,7 +168,20 @@ int runHealthCommand(const std::vector<std::string>& args, std::ostream& out, st
       journal::readJournal(journal::journalPath(engine.dataFolder(), engine.info().batteryKey));
   out << "Capacity journal (" << days.entries.size() << " days)\n";
   printTrend(journal::fitWearTrend(days.entries), dayNumber(runtime.now()), out, kCaptionWidth);
-  return errors.count() == 0 ? 0 : 1;
+  return status;
+}
+
+}  // namespace
+
+CommandAction defineHealthCommand(CLI::App& command) {
+  auto args = std::make_shared<HealthArgs>();
+  addBatterySource(command, args->source);
+  command
+      .add_option("--data", args->data,
+                  "The Documents base of the data folder (default: the user's own)")
+      ->type_name("DIR");
+  addJsonFlag(command, args->json);
+  return [args](std::ostream& out, std::ostream& err) { return runHealth(*args, out, err); };
 }
 
 }  // namespace voltaro::tools

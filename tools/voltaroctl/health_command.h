@@ -1,18 +1,14 @@
-// `voltaroctl health`: the Calibrate page's health values of the primary
-// battery and the left column's "Wear", "Cycles" and "Days", as the program
-// shows them after its start-up and first reading. The settings file is
-// read, never written.
+// `voltaroctl health`: the primary battery's health values as the Calibrate
+// page shows them, or with --json as figures.
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "command.h"
 
 namespace voltaro::tools {
 
-// `args`: [--simulate FILE | --sysfs DIR] [--data DIR].
-int runHealthCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+inline constexpr CommandName kHealthCommand{
+    "health", "Print the primary battery's health record (wear, capacity, cycles)"};
 
-const char* healthUsage();
+CommandAction defineHealthCommand(CLI::App& command);
 
 }  // namespace voltaro::tools

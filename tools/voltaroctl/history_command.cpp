@@ -1,5 +1,6 @@
 #include "history_command.h"
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -35,28 +36,6 @@ struct HistoryArgs {
   bool sessions = false;
   std::string plot;
 };
-
-std::string parseArgs(const std::vector<std::string>& args, HistoryArgs& parsed) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    if (word == "--csv" || word == "--json" || word == "--sessions") {
-      (word == "--csv" ? parsed.csv : word == "--json" ? parsed.json : parsed.sessions) = true;
-      continue;
-    }
-    std::string* target = word == "--data"      ? &parsed.data
-                          : word == "--battery" ? &parsed.battery
-                          : word == "--plot"    ? &parsed.plot
-                                                : nullptr;
-    if (target == nullptr) return "unknown option '" + word + "'";
-    if (i + 1 >= args.size()) return word + " needs a value";
-    *target = args[++i];
-  }
-  if (parsed.csv && parsed.json) return "--csv and --json exclude each other";
-  if (!parsed.plot.empty() && (parsed.csv || parsed.json || parsed.sessions)) {
-    return "--plot draws the journal alone";
-  }
-  return "";
-}
 
 // The data folder the program uses, found without creating anything: the
 // one on the Documents base, or the fallback's when only that one exists.
@@ -177,19 +156,7 @@ int plotJournal(const HistoryArgs& a, const std::string& folder, const std::stri
 #endif
 }
 
-}  // namespace
-
-const char* historyUsage() {
-  return "  voltaroctl history [--data DIR] [--battery KEY] [--csv | --json] [--sessions]\n"
-         "  voltaroctl history [--data DIR] [--battery KEY] --plot FILE.png\n";
-}
-
-int runHistoryCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  HistoryArgs parsed;
-  if (auto problem = parseArgs(args, parsed); !problem.empty()) {
-    err << "voltaroctl history: " << problem << "\nusage:\n" << historyUsage();
-    return 2;
-  }
+int runHistory(const HistoryArgs& parsed, std::ostream& out, std::ostream& err) {
   std::string error;
   const std::optional<std::string> folder = findDataFolder(parsed.data, error);
   if (!folder) {
@@ -200,11 +167,11 @@ int runHistoryCommand(const std::vector<std::string>& args, std::ostream& out, s
       parsed.battery.empty() ? journalKeys(*folder) : std::vector<std::string>{parsed.battery};
   if (keys.empty()) {
     err << "voltaroctl history: no battery has a journal in " << *folder << "\n";
-    return 1;
+    return kExitFailed;
   }
   if (keys.size() > 1 && (parsed.csv || !parsed.plot.empty())) {
     err << "voltaroctl history: several batteries have a journal; name one with --battery KEY\n";
-    return 2;
+    return kExitUsage;
   }
   if (!parsed.plot.empty()) return plotJournal(parsed, *folder, keys.front(), out, err);
   nlohmann::json json = {{"data_folder", *folder}, {"batteries", nlohmann::json::array()}};
@@ -214,6 +181,28 @@ int runHistoryCommand(const std::vector<std::string>& args, std::ostream& out, s
   }
   if (parsed.json) out << json.dump(2) << "\n";
   return status;
+}
+
+}  // namespace
+
+CommandAction defineHistoryCommand(CLI::App& command) {
+  auto args = std::make_shared<HistoryArgs>();
+  command
+      .add_option("--data", args->data,
+                  "The Documents base of the data folder (default: the user's own)")
+      ->type_name("DIR");
+  command.add_option("--battery", args->battery, "The battery's key (default: every battery)")
+      ->type_name("KEY");
+  CLI::Option* csv = command.add_flag("--csv", args->csv, "Print the file's CSV lines");
+  CLI::Option* json = command.add_flag("--json", args->json, "Print one JSON object");
+  CLI::Option* sessions =
+      command.add_flag("--sessions", args->sessions, "The charge and discharge sessions");
+  csv->excludes(json);
+  CLI::Option* plot =
+      command.add_option("--plot", args->plot, "Draw the capacity over time to a PNG file")
+          ->type_name("FILE.png");
+  plot->excludes(csv)->excludes(json)->excludes(sessions);
+  return [args](std::ostream& out, std::ostream& err) { return runHistory(*args, out, err); };
 }
 
 }  // namespace voltaro::tools

@@ -4,16 +4,13 @@
 // drawn as a picture. Reads files only: no engine starts.
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "command.h"
 
 namespace voltaro::tools {
 
-// `args`: [--data DIR] [--battery KEY] [--csv | --json] [--sessions]
-// [--plot FILE.png].
-int runHistoryCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+inline constexpr CommandName kHistoryCommand{
+    "history", "Print a battery's capacity journal or its sessions, or plot its capacity"};
 
-const char* historyUsage();
+CommandAction defineHistoryCommand(CLI::App& command);
 
 }  // namespace voltaro::tools

@@ -1,11 +1,15 @@
 #include "info_command.h"
 
+#include <CLI/CLI.hpp>
 #include <chrono>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <ostream>
 #include <string>
 
 #include "battery/battery_access.h"
+#include "battery_json.h"
+#include "common/file_calls.h"
 #include "engine/engine.h"
 #include "engine/service_set.h"
 #include "engine_session.h"
@@ -20,23 +24,9 @@ namespace {
 using view::Page;
 
 struct InfoArgs {
-  std::string simulate;
-  std::string sysfs;
+  BatterySource source;
+  bool json = false;
 };
-
-// Returns an error message, or "" when the words are valid.
-std::string parseArgs(const std::vector<std::string>& args, InfoArgs& parsed) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    if (word != "--simulate" && word != "--sysfs") return "unknown option '" + word + "'";
-    if (i + 1 >= args.size()) return word + " needs a value";
-    (word == "--simulate" ? parsed.simulate : parsed.sysfs) = args[++i];
-  }
-  if (!parsed.simulate.empty() && !parsed.sysfs.empty()) {
-    return "--simulate and --sysfs exclude each other";
-  }
-  return "";
-}
 
 // Reads the current slot's information and one status reading: at most one
 // request cycle, as the monitoring tick would run it.
@@ -59,50 +49,12 @@ void printSlotsAndKey(const view::ShownTexts& texts, const battery::BatteryInfo&
   if (!info.batteryKey.empty()) out << "BatteryKey         " << info.batteryKey << "\n";
 }
 
-}  // namespace
-
-const char* infoUsage() {
-  return "  voltaroctl info [--simulate FILE | --sysfs DIR]\n";
-}
-
-int runInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  InfoArgs parsed;
-  if (auto problem = parseArgs(args, parsed); !problem.empty()) {
-    err << "voltaroctl info: " << problem << "\nusage:\n" << infoUsage();
-    return 2;
-  }
-  platform::sim::VirtualRuntime runtime(localDayTime(std::chrono::system_clock::now()));
-  engine::ServiceChoice choice;
-  choice.batteries =
-      parsed.simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
-  choice.powerSupplyFolder = parsed.sysfs;
-  std::string error;
-  const auto services = engine::ServiceSet::create(runtime, choice, error);
-  if (!services) {
-    err << "voltaroctl info: " << error << "\n";
-    return 2;
-  }
-  if (!parsed.simulate.empty()) {
-    const auto reading = scenario::readScenarioFile(parsed.simulate, services->machine().driver);
-    if (!reading.ok()) {
-      err << "voltaroctl info: " << parsed.simulate << ": " << reading.error->text() << "\n";
-      return 2;
-    }
-  }
-  ConsoleErrors errors(err);
-  EngineSession session(*services, errors, SessionPorts{});
-  if (const int status = session.start(); status != 0) return status;
-  engine::Engine& engine = *session.engine();
+// Every battery present, read in turn; the current slot is the primary
+// again at the end, as the program keeps it.
+void printPages(engine::Engine& engine, platform::sim::VirtualRuntime& runtime, std::ostream& out) {
   battery::BatteryAccess& access = engine.battery();
-  battery::SlotTable& slots = engine.battery().slots();
-  access.scanslots();
-  access.pickslot();
+  battery::SlotTable& slots = access.slots();
   const view::ShownTexts& texts = engine.texts();
-  if (slots.batteryCount == 0) {
-    out << texts.get(Page::Caption, "Battery") << "\n";
-    printSlotsAndKey(texts, engine.info(), out);
-    return 0;
-  }
   const std::string slotsText = texts.get(Page::Information, "Slots / Batteries");
   const int primary = slots.primarySlot;
   for (int slot = 1; slot <= battery::kSlotCount; ++slot) {
@@ -116,7 +68,80 @@ int runInfoCommand(const std::vector<std::string>& args, std::ostream& out, std:
   out << "Slots / Batteries  " << slotsText << "\n";
   if (!engine.info().batteryKey.empty())
     out << "BatteryKey         " << engine.info().batteryKey << "\n";
-  return 0;
+}
+
+void printJson(engine::Engine& engine, platform::sim::VirtualRuntime& runtime, std::ostream& out) {
+  battery::BatteryAccess& access = engine.battery();
+  battery::SlotTable& slots = access.slots();
+  const int primary = slots.primarySlot;
+  nlohmann::ordered_json batteries = nlohmann::ordered_json::array();
+  for (int slot = 1; slot <= battery::kSlotCount; ++slot) {
+    if (!slots.slot(slot).batteryPresent) continue;
+    slots.currentSlot = slot;
+    readBattery(runtime, access);
+    batteries.push_back(batteryJson(engine, slot));
+  }
+  slots.currentSlot = primary;
+  // Reads of the other slots leave the primary battery's key alone.
+  const std::string& key = engine.info().batteryKey;
+  nlohmann::ordered_json all;
+  all["batteries"] = std::move(batteries);
+  all["slots"] = slots.slotCount;
+  all["primary_slot"] =
+      slots.batteryCount == 0 ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(primary);
+  all["battery_key"] = key.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(key);
+  out << all.dump() << "\n";
+}
+
+int runInfo(const InfoArgs& args, std::ostream& out, std::ostream& err) {
+  // The engine runs on a temporary data folder that goes when the command ends.
+  ThrowawayFileCalls throwaway;
+  const FileCallsInPlace inPlace(throwaway);
+  platform::sim::VirtualRuntime runtime(localDayTime(std::chrono::system_clock::now()));
+  engine::ServiceChoice choice;
+  const BatterySource& source = args.source;
+  choice.batteries =
+      source.simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
+  choice.powerSupplyFolder = source.sysfs;
+  std::string error;
+  const auto services = engine::ServiceSet::create(runtime, choice, error);
+  if (!services) {
+    err << "voltaroctl info: " << error << "\n";
+    return kExitUsage;
+  }
+  if (!source.simulate.empty()) {
+    const auto reading = scenario::readScenarioFile(source.simulate, services->machine().driver);
+    if (!reading.ok()) {
+      err << "voltaroctl info: " << source.simulate << ": " << reading.error->text() << "\n";
+      return kExitUsage;
+    }
+  }
+  ConsoleErrors errors(err);
+  EngineSession session(*services, errors, SessionPorts{});
+  if (const int status = session.start(); status != 0) return status;
+  engine::Engine& engine = *session.engine();
+  battery::BatteryAccess& access = engine.battery();
+  access.scanslots();
+  access.pickslot();
+  const bool none = access.slots().batteryCount == 0;
+  if (args.json) {
+    printJson(engine, runtime, out);
+  } else if (none) {
+    out << engine.texts().get(Page::Caption, "Battery") << "\n";
+    printSlotsAndKey(engine.texts(), engine.info(), out);
+  } else {
+    printPages(engine, runtime, out);
+  }
+  return none ? kExitFailed : kExitDone;
+}
+
+}  // namespace
+
+CommandAction defineInfoCommand(CLI::App& command) {
+  auto args = std::make_shared<InfoArgs>();
+  addBatterySource(command, args->source);
+  addJsonFlag(command, args->json);
+  return [args](std::ostream& out, std::ostream& err) { return runInfo(*args, out, err); };
 }
 
 }  // namespace voltaro::tools

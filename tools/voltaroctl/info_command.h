@@ -1,16 +1,15 @@
 // `voltaroctl info`: scans the batteries as the program does and prints the
-// Information page of every battery present.
+// Information page of every battery present, or with --json one object
+// holding them all.
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "command.h"
 
 namespace voltaro::tools {
 
-// `args` are the words after "info": [--simulate FILE | --sysfs DIR].
-int runInfoCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+inline constexpr CommandName kInfoCommand{
+    "info", "Print the information and status of every battery present"};
 
-const char* infoUsage();
+CommandAction defineInfoCommand(CLI::App& command);
 
 }  // namespace voltaro::tools

@@ -1,5 +1,6 @@
 #include "plans_command.h"
 
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "power/power_plans.h"
@@ -8,7 +9,18 @@ namespace voltaro::tools {
 
 namespace {
 
-void printPlans(const std::vector<power::PowerPlanEntry>& plans, std::ostream& out) {
+void printPlans(const std::vector<power::PowerPlanEntry>& plans, bool json, std::ostream& out) {
+  if (json) {
+    nlohmann::ordered_json listing;
+    listing["plans"] = nlohmann::ordered_json::array();
+    listing["active"] = nullptr;
+    for (const auto& plan : plans) {
+      listing["plans"].push_back({{"name", plan.name}, {"active", plan.active}});
+      if (plan.active) listing["active"] = plan.name;
+    }
+    out << listing.dump() << '\n';
+    return;
+  }
   if (plans.empty()) {
     out << "No power plans (the submenu is disabled)\n";
     return;
@@ -16,45 +28,34 @@ void printPlans(const std::vector<power::PowerPlanEntry>& plans, std::ostream& o
   for (const auto& plan : plans) out << (plan.active ? "[x] " : "[ ] ") << plan.name << '\n';
 }
 
-int setPlan(power::PowerPlans& plans, const std::string& name, std::ostream& out,
+int setPlan(power::PowerPlans& plans, const std::string& name, bool json, std::ostream& out,
             std::ostream& err) {
   const auto& table = plans.plans();
   for (std::size_t position = 0; position < table.size(); ++position) {
     if (table[position].name != name) continue;
     plans.PopupItemClick(static_cast<int>(position));
-    printPlans(plans.plans(), out);
+    printPlans(plans.plans(), json, out);
     // The service may refuse the switch without an error of its own.
-    if (plans.findActivePlan().name == name) return 0;
+    if (plans.findActivePlan().name == name) return kExitDone;
     err << "voltaroctl plans: the power plan '" << name << "' did not become active\n";
-    return 1;
+    return kExitFailed;
   }
   err << "voltaroctl plans: no power plan named '" << name << "'\n";
-  return 1;
+  return kExitFailed;
 }
 
 }  // namespace
 
-const char* plansUsage() {
-  return "voltaroctl plans            list the power plans, the active one checked\n"
-         "voltaroctl plans set NAME   switch to the power plan NAME\n";
-}
-
-int runPlansCommandWith(platform::PowerPlanTool& tool, const std::vector<std::string>& args,
-                        std::ostream& out, std::ostream& err) {
-  const bool list = args.empty();
-  const bool set = args.size() == 2 && args[0] == "set";
-  if (!list && !set) {
-    err << plansUsage();
-    return 2;
-  }
+int runPlans(platform::PowerPlanTool& tool, const PlansRequest& request, std::ostream& out,
+             std::ostream& err) {
   power::PowerHooks hooks;
   power::PowerPlans plans(tool, hooks);
   plans.refreshPowerPlans();
-  if (list) {
-    printPlans(plans.plans(), out);
-    return 0;
+  if (!request.set) {
+    printPlans(plans.plans(), request.json, out);
+    return kExitDone;
   }
-  return setPlan(plans, args[1], out, err);
+  return setPlan(plans, *request.set, request.json, out, err);
 }
 
 }  // namespace voltaro::tools

@@ -1,24 +1,33 @@
-// voltaroctl plans: the power plans as the tray's "Power Plan" submenu shows
-// them, and switching to one of them by name.
+// `voltaroctl plans`: the power plans as the tray's "Power Plan" submenu
+// shows them, and `plans set NAME` to switch to one of them.
 #pragma once
 
-#include <iosfwd>
+#include <optional>
 #include <string>
-#include <vector>
 
-#include "platform/power.h"
+#include "command.h"
+
+namespace voltaro::platform {
+class PowerPlanTool;
+}
 
 namespace voltaro::tools {
 
-// The command on the system's power-plan service (power-profiles-daemon on
-// the system bus). Absent from builds without Qt D-Bus.
-int runPlansCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-const char* plansUsage();
+inline constexpr CommandName kPlansCommand{
+    "plans", "List the power plans, the active one checked; 'plans set NAME' switches"};
 
-// The same on any power-plan tool. No words: one line per plan, "[x] " before
-// the active one and "[ ] " before the others. "set NAME": activates the plan
-// of that name, then lists again.
-int runPlansCommandWith(platform::PowerPlanTool& tool, const std::vector<std::string>& args,
-                        std::ostream& out, std::ostream& err);
+// On the system's power-plan service (power-profiles-daemon on the system
+// bus, over Qt D-Bus).
+CommandAction definePlansCommand(CLI::App& command);
+
+struct PlansRequest {
+  std::optional<std::string> set;  // the plan to switch to; nullopt lists
+  bool json = false;
+};
+
+// The same on any power-plan tool. Listing: one line per plan, "[x] " before
+// the active one and "[ ] " before the others, or one JSON object.
+int runPlans(platform::PowerPlanTool& tool, const PlansRequest& request, std::ostream& out,
+             std::ostream& err);
 
 }  // namespace voltaro::tools

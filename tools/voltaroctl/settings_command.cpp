@@ -1,7 +1,9 @@
 #include "settings_command.h"
 
+#include <CLI/CLI.hpp>
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 #include <system_error>
@@ -23,23 +25,8 @@ namespace fs = std::filesystem;
 struct SettingsArgs {
   std::string file;
   std::string data;
+  bool json = false;
 };
-
-std::string parseArgs(const std::vector<std::string>& args, SettingsArgs& parsed) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    if (word == "--data") {
-      if (i + 1 >= args.size()) return "--data needs a folder";
-      parsed.data = args[++i];
-      continue;
-    }
-    if (word.starts_with("--")) return "unknown option '" + word + "'";
-    if (!parsed.file.empty()) return "one settings file only";
-    parsed.file = word;
-  }
-  if (!parsed.file.empty() && !parsed.data.empty()) return "give FILE or --data DIR, not both";
-  return "";
-}
 
 // The data folder on a base folder, as the program builds it; "" without one.
 std::string dataFolderOn(const std::optional<std::string>& base, char separator) {
@@ -102,24 +89,33 @@ bool loadLikeTheProgram(const std::string& path, settings::AppSettings& loaded, 
   return true;
 }
 
-}  // namespace
-
-const char* settingsUsage() {
-  return "  voltaroctl settings [FILE | --data DIR]\n";
+// The fields by name as numbers, in the order of the file; the launch
+// path is text.
+nlohmann::ordered_json settingsJson(const std::string& path, bool found,
+                                    const settings::AppSettings& loaded) {
+  nlohmann::ordered_json fields;
+  for (const settings::SettingsField& field : settings::settingsFields()) {
+    fields[field.name] = std::stoll(settings::fieldValue(loaded, field));
+  }
+  fields["LaunchProgramPath"] = loaded.LaunchProgramPath;
+  nlohmann::ordered_json all;
+  all["file"] = path;
+  all["exists"] = found;
+  all["settings"] = std::move(fields);
+  return all;
 }
 
-int runSettingsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  SettingsArgs parsed;
-  if (auto problem = parseArgs(args, parsed); !problem.empty()) {
-    err << "voltaroctl settings: " << problem << "\nusage:\n" << settingsUsage();
-    return 2;
-  }
+int runSettings(const SettingsArgs& parsed, std::ostream& out, std::ostream& err) {
   const std::string path =
       parsed.file.empty() ? dataFolderSettingsFile(parsed.data, err) : parsed.file;
-  if (path.empty()) return 1;
+  if (path.empty()) return kExitFailed;
   settings::AppSettings loaded;
   bool found = false;
-  if (!loadLikeTheProgram(path, loaded, found, err)) return 1;
+  if (!loadLikeTheProgram(path, loaded, found, err)) return kExitFailed;
+  if (parsed.json) {
+    out << settingsJson(path, found, loaded).dump() << "\n";
+    return kExitDone;
+  }
   if (found) {
     std::error_code ec;
     out << "# " << path << " (" << fs::file_size(path, ec) << " bytes)\n";
@@ -130,7 +126,21 @@ int runSettingsCommand(const std::vector<std::string>& args, std::ostream& out, 
     out << field.name << " = " << settings::fieldValue(loaded, field) << "\n";
   }
   out << "LaunchProgramPath = " << loaded.LaunchProgramPath << "\n";
-  return 0;
+  return kExitDone;
+}
+
+}  // namespace
+
+CommandAction defineSettingsCommand(CLI::App& command) {
+  auto args = std::make_shared<SettingsArgs>();
+  auto* file = command.add_option("FILE", args->file,
+                                  "A settings file (default: voltaro.ini of the data folder)");
+  auto* data = command.add_option(
+      "--data", args->data, "The Documents base of the data folder (default: the user's own)");
+  data->type_name("DIR");
+  file->excludes(data);
+  addJsonFlag(command, args->json);
+  return [args](std::ostream& out, std::ostream& err) { return runSettings(*args, out, err); };
 }
 
 }  // namespace voltaro::tools

@@ -1,18 +1,14 @@
-// `voltaroctl settings`: every field of a settings file by name, with the
-// value the program holds after loading it (short-file rules and load-time
-// corrections applied), and the program path of "launch.txt" beside it.
+// `voltaroctl settings`: every field of a settings file as the program holds
+// it after loading, or with --json as one object.
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "command.h"
 
 namespace voltaro::tools {
 
-// `args`: [FILE] [--data DIR]. Without FILE, "voltaro.ini" of the data
-// folder (of DIR, else the user's own).
-int runSettingsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+inline constexpr CommandName kSettingsCommand{
+    "settings", "Print every field of a settings file as the program loads it"};
 
-const char* settingsUsage();
+CommandAction defineSettingsCommand(CLI::App& command);
 
 }  // namespace voltaro::tools

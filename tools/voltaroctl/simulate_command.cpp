@@ -1,6 +1,6 @@
 #include "simulate_command.h"
 
-#include <cstdlib>
+#include <CLI/CLI.hpp>
 #include <memory>
 #include <ostream>
 
@@ -20,45 +20,14 @@ struct SimulateArgs {
   std::string data;  // the Documents base; "" a temporary one
 };
 
-std::string parseSimulateArgs(const std::vector<std::string>& args, SimulateArgs& parsed) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    if (word == "--hours" || word == "--data") {
-      if (i + 1 >= args.size()) return word + " needs a value";
-      const std::string& value = args[++i];
-      if (word == "--data") {
-        parsed.data = value;
-        continue;
-      }
-      char* end = nullptr;
-      parsed.hours = std::strtod(value.c_str(), &end);
-      if (end == value.c_str() || *end != '\0' || !(parsed.hours > 0) ||
-          parsed.hours > kMaximumHours) {
-        return "--hours needs a number above 0, at most 8784";
-      }
-      continue;
-    }
-    if (word.starts_with("--")) return "unknown option '" + word + "'";
-    if (!parsed.file.empty()) return "one scenario file only";
-    parsed.file = word;
-  }
-  if (parsed.file.empty()) return "no scenario file";
-  return "";
-}
-
 // The run of every simulating command; the calibration commands add their
 // report to what simulate prints.
-int runScenario(const char* name, const char* (*usage)(), bool calibrationReport,
-                const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  SimulateArgs parsed;
-  if (auto problem = parseSimulateArgs(args, parsed); !problem.empty()) {
-    err << "voltaroctl " << name << ": " << problem << "\nusage:\n" << usage();
-    return 2;
-  }
+int runScenario(const char* name, bool calibrationReport, const SimulateArgs& parsed,
+                std::ostream& out, std::ostream& err) {
   Simulation simulation(&out, err);
   if (auto problem = simulation.loadFile(parsed.file, parsed.data)) {
     err << "voltaroctl " << name << ": " << *problem << "\n";
-    return 2;
+    return kExitUsage;
   }
   std::unique_ptr<CalibrationReport> report;
   if (calibrationReport) report = std::make_unique<CalibrationReport>(simulation);
@@ -74,35 +43,37 @@ int runScenario(const char* name, const char* (*usage)(), bool calibrationReport
   simulation.exit();
   out << simulation.clock() << "  end: " << ticks << " ticks, "
       << simulation.printer().linesPrinted() << " changes" << dataFolder << "\n";
-  return simulation.errors() == 0 ? 0 : 1;
+  return simulation.errors() == 0 ? kExitDone : kExitFailed;
+}
+
+CommandAction defineScenarioRun(CLI::App& command, const char* name, bool calibrationReport) {
+  auto args = std::make_shared<SimulateArgs>();
+  command.add_option("FILE", args->file, "The scenario file")->required();
+  command.add_option("--hours", args->hours, "Hours of virtual time to run (default 1)")
+      ->type_name("H")
+      ->check(CLI::Range(0.0, kMaximumHours))
+      ->check(CLI::PositiveNumber);
+  command
+      .add_option("--data", args->data,
+                  "Keep the data folder under this Documents base (default: a temporary one)")
+      ->type_name("DIR");
+  return [args, name, calibrationReport](std::ostream& out, std::ostream& err) {
+    return runScenario(name, calibrationReport, *args, out, err);
+  };
 }
 
 }  // namespace
 
-const char* simulateUsage() {
-  return "  voltaroctl simulate FILE [--hours H] [--data DIR]\n";
+CommandAction defineSimulateCommand(CLI::App& command) {
+  return defineScenarioRun(command, kSimulateCommand.name, false);
 }
 
-const char* calibrateSimUsage() {
-  return "  voltaroctl calibrate-sim FILE [--hours H] [--data DIR]\n";
+CommandAction defineCalibrateSimCommand(CLI::App& command) {
+  return defineScenarioRun(command, kCalibrateSimCommand.name, true);
 }
 
-const char* fastDischargeSimUsage() {
-  return "  voltaroctl fast-discharge-sim FILE [--hours H] [--data DIR]\n";
-}
-
-int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  return runScenario("simulate", simulateUsage, false, args, out, err);
-}
-
-int runCalibrateSimCommand(const std::vector<std::string>& args, std::ostream& out,
-                           std::ostream& err) {
-  return runScenario("calibrate-sim", calibrateSimUsage, true, args, out, err);
-}
-
-int runFastDischargeSimCommand(const std::vector<std::string>& args, std::ostream& out,
-                               std::ostream& err) {
-  return runScenario("fast-discharge-sim", fastDischargeSimUsage, true, args, out, err);
+CommandAction defineFastDischargeSimCommand(CLI::App& command) {
+  return defineScenarioRun(command, kFastDischargeSimCommand.name, true);
 }
 
 }  // namespace voltaro::tools

@@ -3,26 +3,22 @@
 // shown values, each alert, request to the system and dialog with its answer
 // (activity_printer.h, scripted_dialogs.h). `calibrate-sim` and
 // `fast-discharge-sim` run the same with the calibration report
-// (calibration_report.h).
+// (calibration_report.h). Each takes FILE [--hours H] [--data DIR].
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "command.h"
 
 namespace voltaro::tools {
 
-// `args`: FILE [--hours H] [--data DIR]: H may have decimals (1 when not
-// given); DIR is the Documents base of the data folder, a temporary one
-// removed at the end without it.
-int runSimulateCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
-int runCalibrateSimCommand(const std::vector<std::string>& args, std::ostream& out,
-                           std::ostream& err);
-int runFastDischargeSimCommand(const std::vector<std::string>& args, std::ostream& out,
-                               std::ostream& err);
+inline constexpr CommandName kSimulateCommand{
+    "simulate", "Run a scenario on virtual time and print what the program shows and does"};
+inline constexpr CommandName kCalibrateSimCommand{
+    "calibrate-sim", "Run a scenario like simulate, with the calibration's report"};
+inline constexpr CommandName kFastDischargeSimCommand{
+    "fast-discharge-sim", "Run a scenario like simulate, with the fast discharge's report"};
 
-const char* simulateUsage();
-const char* calibrateSimUsage();
-const char* fastDischargeSimUsage();
+CommandAction defineSimulateCommand(CLI::App& command);
+CommandAction defineCalibrateSimCommand(CLI::App& command);
+CommandAction defineFastDischargeSimCommand(CLI::App& command);
 
 }  // namespace voltaro::tools

@@ -1,16 +1,20 @@
 #include "watch_command.h"
 
+#include <CLI/CLI.hpp>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <ostream>
 
+#include "battery_json.h"
 #include "change_printer.h"
+#include "common/file_calls.h"
+#include "engine/engine.h"
 #include "engine/service_set.h"
 #include "engine_session.h"
-#include "platform/sim/scenario_reader.h"
 #include "platform/sim/steady_runtime.h"
 #include "scenario/scenario_script.h"
 
@@ -20,31 +24,34 @@ namespace {
 
 struct WatchArgs {
   std::optional<std::uint64_t> seconds;
-  std::string simulate;
-  std::string sysfs;
+  BatterySource source;
+  bool json = false;
 };
 
-std::string parseWatchArgs(const std::vector<std::string>& args, WatchArgs& parsed) {
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    if (word != "--seconds" && word != "--simulate" && word != "--sysfs") {
-      return "unknown option '" + word + "'";
-    }
-    if (i + 1 >= args.size()) return word + " needs a value";
-    const std::string& value = args[++i];
-    if (word == "--seconds") {
-      const auto seconds = platform::sim::scenario::parseUnsigned(value);
-      if (!seconds || *seconds == 0) return "--seconds needs a whole number above 0";
-      parsed.seconds = *seconds;
-      continue;
-    }
-    (word == "--simulate" ? parsed.simulate : parsed.sysfs) = value;
+// Prints the battery's figures as one JSON line whenever they differ from
+// the last line printed.
+class JsonChanges {
+ public:
+  explicit JsonChanges(std::ostream& out) : out_(out) {}
+  void look(engine::Engine* engine) {
+    // Nothing is known before the monitor's first scan.
+    if (engine == nullptr || !engine->monitor().tickRunning()) return;
+    const bool present = engine->slots().batteryCount > 0;
+    // A battery found but not yet read has no figures to give.
+    if (present && engine->live().reading == platform::BatteryStatusRecord{}) return;
+    nlohmann::ordered_json figures = present ? statusJson(*engine) : absentJson(*engine);
+    figures["present"] = present;
+    if (figures == last_) return;
+    last_ = figures;
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    figures["timestamp"] = std::chrono::duration_cast<std::chrono::seconds>(now).count();
+    out_ << figures.dump() << std::endl;
   }
-  if (!parsed.simulate.empty() && !parsed.sysfs.empty()) {
-    return "--simulate and --sysfs exclude each other";
-  }
-  return "";
-}
+
+ private:
+  std::ostream& out_;
+  nlohmann::ordered_json last_;
+};
 
 // "HH:MM:SS" of the wall clock.
 std::string wallClock() {
@@ -57,26 +64,32 @@ std::string wallClock() {
 // The engine on the system's batteries or a scenario's, on the real clock,
 // over a temporary data folder: watching leaves nothing behind.
 int watch(const WatchArgs& args, std::ostream& out, std::ostream& err) {
+  // The engine runs on a temporary data folder that goes when the command ends.
+  ThrowawayFileCalls throwaway;
+  const FileCallsInPlace inPlace(throwaway);
   platform::sim::SteadyRuntime runtime;
   engine::ServiceChoice choice;
-  choice.batteries =
-      args.simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
-  choice.powerSupplyFolder = args.sysfs;
+  const std::string& simulate = args.source.simulate;
+  choice.batteries = simulate.empty() ? engine::Batteries::System : engine::Batteries::Simulated;
+  choice.powerSupplyFolder = args.source.sysfs;
   std::string error;
   const auto services = engine::ServiceSet::create(runtime, choice, error);
   if (!services) {
     err << "voltaroctl watch: " << error << "\n";
-    return 2;
+    return kExitUsage;
   }
   scenario::ScenarioReading reading;
-  if (!args.simulate.empty()) {
-    reading = scenario::readScenarioFile(args.simulate, services->machine().driver);
+  if (!simulate.empty()) {
+    reading = scenario::readScenarioFile(simulate, services->machine().driver);
     if (!reading.ok()) {
-      err << "voltaroctl watch: " << args.simulate << ": " << reading.error->text() << "\n";
-      return 2;
+      err << "voltaroctl watch: " << simulate << ": " << reading.error->text() << "\n";
+      return kExitUsage;
     }
   }
-  ChangePrinter printer(out, wallClock);
+  // With --json the page texts go nowhere.
+  std::ostream nowhere(nullptr);
+  ChangePrinter printer(args.json ? nowhere : out, wallClock);
+  JsonChanges changes(out);
   ConsoleErrors errors(err);
   EngineSession session(*services, errors, SessionPorts{&printer, &printer});
   session.onStart = [&] { printer.attach(session.engine()->texts()); };
@@ -84,32 +97,36 @@ int watch(const WatchArgs& args, std::ostream& out, std::ostream& err) {
   session.onCarryingOut = [&](const scenario::ScenarioLine& line) {
     printer.note(scenario::describe(line));
   };
-  if (!args.simulate.empty()) session.runScenario(std::move(reading.script));
+  if (!simulate.empty()) session.runScenario(std::move(reading.script));
   TickWatch tickWatch(runtime, printer, [&session] {
     return session.engine() != nullptr && session.engine()->monitor().tickRunning();
   });
   if (const int status = session.start(); status != 0) return status;
   session.enableMonitoring();
   const auto advance = [&runtime](std::uint64_t milliseconds) { runtime.runFor(milliseconds); };
+  const auto step = [&] {
+    if (args.json) changes.look(session.engine());
+  };
   for (;;) {
-    session.run(args.seconds ? *args.seconds * 1000 : 3600000, advance);
-    if (args.seconds) return 0;
+    session.run(args.seconds ? *args.seconds * 1000 : 3600000, advance, step);
+    if (args.seconds) return kExitDone;
   }
 }
 
 }  // namespace
 
-const char* watchUsage() {
-  return "  voltaroctl watch [--seconds N] [--simulate FILE | --sysfs DIR]\n";
-}
-
-int runWatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  WatchArgs parsed;
-  if (auto problem = parseWatchArgs(args, parsed); !problem.empty()) {
-    err << "voltaroctl watch: " << problem << "\nusage:\n" << watchUsage();
-    return 2;
-  }
-  return watch(parsed, out, err);
+CommandAction defineWatchCommand(CLI::App& command) {
+  auto args = std::make_shared<WatchArgs>();
+  command
+      .add_option_function<std::uint64_t>(
+          "--seconds", [args](std::uint64_t seconds) { args->seconds = seconds; },
+          "Stop after N seconds (default: run until interrupted)")
+      ->type_name("N")
+      ->check(CLI::PositiveNumber);
+  addBatterySource(command, args->source);
+  command.add_flag("--json", args->json,
+                   "Print one JSON object per line whenever the battery's figures change");
+  return [args](std::ostream& out, std::ostream& err) { return watch(*args, out, err); };
 }
 
 }  // namespace voltaro::tools

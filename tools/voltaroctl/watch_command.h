@@ -1,17 +1,15 @@
-// `voltaroctl watch`: runs the monitoring cycle on the real clock and prints
-// every change of the shown values, the tray hint and each notice.
+// `voltaroctl watch`: runs the engine on the real clock and prints what the
+// program would show whenever it changes, or with --json one object per
+// change of the battery's figures.
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "command.h"
 
 namespace voltaro::tools {
 
-// `args`: [--seconds N] [--simulate FILE | --sysfs DIR]. Without --seconds it
-// runs until it is stopped.
-int runWatchCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+inline constexpr CommandName kWatchCommand{
+    "watch", "Run the engine on the real clock and print every change"};
 
-const char* watchUsage();
+CommandAction defineWatchCommand(CLI::App& command);
 
 }  // namespace voltaro::tools

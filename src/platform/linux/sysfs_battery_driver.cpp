@@ -78,7 +78,7 @@ void SysfsBatteryDriver::close(DeviceHandle handle) {
 std::uint32_t SysfsBatteryDriver::queryTag(DeviceHandle handle, std::uint32_t) {
   const OpenDevice* open = device(handle);
   if (open == nullptr) return 0;
-  return linux_sysfs::batteryTag(SupplyAttributes(open->folder));
+  return identify(SupplyAttributes(open->folder));
 }
 
 std::optional<std::size_t> SysfsBatteryDriver::queryInformation(
@@ -117,7 +117,10 @@ IssueOutcome SysfsBatteryDriver::issue(DeviceHandle handle, RequestId request,
   pending_[requestSlot(request)].reset();
   const OpenDevice* open = device(handle);
   if (open == nullptr) return IssueOutcome::Failed;
-  if (linux_sysfs::batteryTag(SupplyAttributes(open->folder)) != pending.tag || pending.tag == 0) {
+  const SupplyAttributes battery(open->folder);
+  const bool fullRead = !pending.isStatus && pending.query.level == InfoLevel::Information;
+  const std::uint32_t tag = fullRead ? identify(battery) : knownTag(battery);
+  if (tag != pending.tag || pending.tag == 0) {
     return IssueOutcome::Failed;
   }
   // A handle opened without the overlapped flag carries requests
@@ -157,6 +160,27 @@ const SysfsBatteryDriver::OpenDevice* SysfsBatteryDriver::device(DeviceHandle ha
   return it == devices_.end() ? nullptr : &it->second;
 }
 
+std::uint32_t SysfsBatteryDriver::identify(const SupplyAttributes& battery) {
+  const std::uint32_t tag = linux_sysfs::batteryTag(battery);
+  if (tag == 0) {
+    identities_.erase(battery.folder().string());
+  } else {
+    identities_[battery.folder().string()] = tag;
+  }
+  return tag;
+}
+
+std::uint32_t SysfsBatteryDriver::knownTag(const SupplyAttributes& battery) {
+  // A battery taken out reads as absent (or its folder goes) before another
+  // can be put in, so presence is enough between information reads.
+  if (!linux_sysfs::batteryPresent(battery)) {
+    identities_.erase(battery.folder().string());
+    return 0;
+  }
+  const auto known = identities_.find(battery.folder().string());
+  return known != identities_.end() ? known->second : identify(battery);
+}
+
 const UnitChoice& SysfsBatteryDriver::unitsFor(const SupplyAttributes& battery, std::uint32_t tag) {
   // Some firmware switches between energy and charge attributes at run time;
   // the units seen first stay, so figures never jump between two scales. A
@@ -169,7 +193,10 @@ const UnitChoice& SysfsBatteryDriver::unitsFor(const SupplyAttributes& battery, 
 std::optional<std::vector<std::uint8_t>> SysfsBatteryDriver::answer(
     const std::filesystem::path& folder, const BatteryQueryInformation& query) {
   const SupplyAttributes battery(folder);
-  const std::uint32_t tag = linux_sysfs::batteryTag(battery);
+  // The information record reads the identity afresh; the other levels
+  // (the texts, temperature, estimate) go with the tag it gave.
+  const std::uint32_t tag =
+      query.level == InfoLevel::Information ? identify(battery) : knownTag(battery);
   if (tag == 0 || tag != query.batteryTag) return std::nullopt;
   switch (query.level) {
     case InfoLevel::Information:
@@ -197,7 +224,7 @@ std::optional<std::vector<std::uint8_t>> SysfsBatteryDriver::answer(
 std::optional<std::vector<std::uint8_t>> SysfsBatteryDriver::answerStatus(
     const std::filesystem::path& folder, std::uint32_t tag) {
   const SupplyAttributes battery(folder);
-  if (tag == 0 || linux_sysfs::batteryTag(battery) != tag) return std::nullopt;
+  if (tag == 0 || knownTag(battery) != tag) return std::nullopt;
   linux_sysfs::PowerContext context;
   context.onAc = linux_sysfs::onAcPower(root_);
   context.batteriesInSet = std::max<int>(1, static_cast<int>(deviceSet_.size()));

@@ -62,6 +62,12 @@ class SysfsBatteryDriver : public BatteryDriver {
   };
 
   const OpenDevice* device(DeviceHandle handle) const;
+  // The battery's identity tag, read in full from its identity files (the
+  // tag queries and the information record) and kept for the other reads.
+  std::uint32_t identify(const linux_sysfs::SupplyAttributes& battery);
+  // The kept tag while the battery stays present: a status, text or
+  // estimate read opens no identity file.
+  std::uint32_t knownTag(const linux_sysfs::SupplyAttributes& battery);
   // The units chosen at the battery's first reading, kept while it stays in.
   const linux_sysfs::UnitChoice& unitsFor(const linux_sysfs::SupplyAttributes& battery,
                                           std::uint32_t tag);
@@ -77,6 +83,7 @@ class SysfsBatteryDriver : public BatteryDriver {
   bool deviceSetValid_ = false;
   std::vector<std::string> deviceSet_;  // battery folder names, slot order
   std::map<DeviceHandle, OpenDevice> devices_;
+  std::map<std::string, std::uint32_t> identities_;  // battery folder: tag
   DeviceHandle nextHandle_ = 1;
   std::array<std::optional<PendingRequest>, 2> pending_;
   std::map<std::string, KeptUnits> units_;  // by battery folder

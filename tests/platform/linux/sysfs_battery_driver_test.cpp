@@ -360,6 +360,27 @@ TEST_F(SysfsBatteryDriverTest, RemovalAndInsertionChangeTheTag) {
   EXPECT_EQ(driver.queryTag(handle, 250), 0u);
 }
 
+TEST_F(SysfsBatteryDriverTest, StatusReadsKeepTheIdentityTheTagQueryRead) {
+  addEnergyBattery(tree, "BAT0", "1111");
+  ASSERT_TRUE(driver.createDeviceSet());
+  const DeviceHandle handle = openSlot(0, OpenFlags::Overlapped);
+  const std::uint32_t first = driver.queryTag(handle, 250);
+  // The status reads do not read the identity files again...
+  tree.set("BAT0", "serial_number", "2222");
+  EXPECT_TRUE(status(handle, first));
+  // ...the tag query and the information reads do.
+  const std::uint32_t second = driver.queryTag(handle, 250);
+  EXPECT_NE(second, first);
+  EXPECT_FALSE(status(handle, first));
+  EXPECT_TRUE(status(handle, second));
+  // A battery seen absent is identified afresh at its next status read.
+  tree.set("BAT0", "present", "0");
+  EXPECT_FALSE(status(handle, second));
+  tree.set("BAT0", "serial_number", "3333");
+  tree.set("BAT0", "present", "1");
+  EXPECT_FALSE(status(handle, second));
+}
+
 TEST_F(SysfsBatteryDriverTest, AsynchronousRequestsCompleteAtTheNextPoll) {
   addEnergyBattery(tree, "BAT0", "1");
   tree.set("BAT0", "time_to_empty_now", "12600");
