@@ -4,6 +4,7 @@
 #include <string>
 #include <system_error>
 
+#include "calibration/calibration_power.h"
 #include "platform/windows/win32_device_io.h"
 #include "platform/windows/win32_display.h"
 #include "platform/windows/win32_power.h"

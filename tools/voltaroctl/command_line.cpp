@@ -75,6 +75,9 @@ int runCommandLine(std::span<const Command> table, const std::vector<std::string
   CLI::App tool("Reads the batteries and runs the Voltaro engine from the command line.",
                 "voltaroctl");
   lookTheSame(tool);
+  // A word starting with '/' is a path (as under wine), never an option;
+  // the commands inherit this.
+  tool.allow_windows_style_options(false);
   tool.set_version_flag("--version", versionLine(), "Print the version and exit");
   tool.require_subcommand(1);
   tool.footer(kExitStatuses);
