@@ -33,7 +33,7 @@ void SessionTracker::take(const SessionReading& reading) {
   Open& open = *open_;
   open.end = reading.time;
   if (reading.capacity) {
-    const Stamped<std::uint32_t> capacity{*reading.capacity, reading.time};
+    const StampedCapacity capacity{*reading.capacity, reading.time};
     if (!open.firstCapacity) open.firstCapacity = capacity;
     open.lastCapacity = capacity;
   }
@@ -70,10 +70,15 @@ SessionEntry SessionTracker::entryOf(const Open& open, SessionEndedBy why) const
   entry.startPercent = whole(open.firstPercent);
   entry.endPercent = whole(open.lastPercent);
   if (open.firstCapacity && open.lastCapacity) {
-    const std::int64_t gained = std::int64_t{open.lastCapacity->value} - open.firstCapacity->value;
-    entry.energy = open.kind == SessionKind::Charge ? gained : -gained;
+    const auto last = static_cast<std::int64_t>(open.lastCapacity->value);
+    const auto first = static_cast<std::int64_t>(open.firstCapacity->value);
+    const std::int64_t energy = open.kind == SessionKind::Charge ? last - first : first - last;
+    entry.energy = energy;
     const double seconds = (open.lastCapacity->time - open.firstCapacity->time) * kSecondsPerDay;
-    if (seconds >= 1.0) entry.averageRate = std::llround(*entry.energy * 3600.0 / seconds);
+    if (seconds >= 1.0) {
+      const double rate = static_cast<double>(energy) * 3600.0 / seconds;
+      entry.averageRate = std::llround(rate);
+    }
   }
   if (open.kind == SessionKind::Charge && entry.endPercent && *entry.endPercent == kFullPercent) {
     entry.reached = SessionReached::Full;

@@ -40,10 +40,9 @@ class SessionTracker {
   std::optional<SessionEntry> openSession() const;
 
  private:
-  // A figure with the time it was read.
-  template <typename T>
-  struct Stamped {
-    T value{};
+  // A capacity with the time it was read.
+  struct StampedCapacity {
+    std::uint32_t value = 0;
     DayTime time = 0;
   };
   struct Open {
@@ -51,7 +50,7 @@ class SessionTracker {
     SessionKind kind = SessionKind::Discharge;
     DayTime start = 0;
     DayTime end = 0;
-    std::optional<Stamped<std::uint32_t>> firstCapacity, lastCapacity;
+    std::optional<StampedCapacity> firstCapacity, lastCapacity;
     std::optional<float> firstPercent, lastPercent;
     bool critical = false;
   };
