@@ -1,6 +1,7 @@
 #include "platform/linux/sysfs_battery_driver.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <filesystem>
@@ -281,6 +282,25 @@ TEST_F(SysfsBatteryDriverTest, GarbageReadsAsUnknown) {
   EXPECT_EQ(status(handle, tag),
             (BatteryStatusRecord{kDischarging, kUnknownCapacity, kUnknownVoltage,
                                  static_cast<std::int32_t>(kUnknownRate)}));
+}
+
+// A pipe in an attribute's place (nobody writing to it) is no reading, not a
+// hang; an attribute longer than a page is read up to the page.
+TEST_F(SysfsBatteryDriverTest, PipeAttributeReadsAsMissing) {
+  addEnergyBattery(tree, "BAT0", "1111");
+  const std::string model = tree.path("BAT0") + "/model_name";
+  std::filesystem::remove(model);
+  ASSERT_EQ(::mkfifo(model.c_str(), 0600), 0);
+  tree.set("BAT0", "manufacturer", std::string(5000, 'M'));
+  ASSERT_TRUE(driver.createDeviceSet());
+  const DeviceHandle handle = openSlot(0, OpenFlags::Overlapped);
+  const std::uint32_t tag = driver.queryTag(handle, 250);
+  ASSERT_NE(tag, 0u);
+  EXPECT_EQ(text(handle, tag, InfoLevel::DeviceName), std::nullopt);
+  const auto maker = text(handle, tag, InfoLevel::ManufactureName);
+  ASSERT_TRUE(maker);
+  EXPECT_FALSE(maker->empty());
+  EXPECT_EQ(*maker, std::string(maker->size(), 'M'));
 }
 
 TEST_F(SysfsBatteryDriverTest, CapacityFallbacksAndCap) {
