@@ -13,6 +13,9 @@
 #include "common/day_number.h"
 #include "common/file_io.h"
 #include "engine/engine_harness.h"
+#include "journal/journal_dates.h"
+#include "journal/journal_entry.h"
+#include "journal/journal_files.h"
 
 namespace voltaro::tools {
 namespace {
@@ -186,6 +189,50 @@ TEST_F(EngineCommandsTest, HealthAsJsonGivesTheSameRecordInFixedUnits) {
   EXPECT_TRUE(health["cycles"].is_null());  // the battery reports none
   EXPECT_EQ(health["data_folder"].get<std::string>().rfind((folder.path() / "docs").string(), 0),
             0u);
+}
+
+// With two months of journal before today's line, losing 50 mWh a day, the
+// JSON carries the fitted trend: 5,000 mWh, 10 % of 50,000, per 100 days.
+TEST_F(EngineCommandsTest, HealthAsJsonCarriesTheWearTrend) {
+  const std::vector<std::string> arguments = {"--simulate", scenario(kWornBattery), "--data",
+                                              (folder.path() / "docs").string(), "--json"};
+  const CommandRun first = run(runHealthCommand, arguments);
+  ASSERT_EQ(first.status, 0) << first.err;
+  const auto before = nlohmann::json::parse(first.out);
+  EXPECT_EQ(before["journal_days"], 1);
+  EXPECT_EQ(before["trend"]["projection"], "not_enough_data");
+  EXPECT_FALSE(before["trend"].contains("loss_mwh_per_100_days"));
+
+  const std::string path = journal::journalPath(before["data_folder"].get<std::string>(),
+                                                before["battery_key"].get<std::string>());
+  std::ifstream in(path);
+  std::string line, last;
+  while (std::getline(in, line)) last = line;
+  const auto today = journal::parseJournalLine(last);
+  ASSERT_TRUE(today) << last;
+  ASSERT_EQ(today->fullCharged, 45000u);
+  std::ofstream rewritten(path, std::ios::trunc);
+  rewritten << journal::kJournalHeader << "\n";
+  for (int back = 60; back >= 1; --back) {
+    journal::JournalEntry earlier = *today;
+    earlier.day = today->day - back;
+    earlier.fullCharged = 45000u + 50u * static_cast<std::uint32_t>(back);
+    rewritten << journal::formatJournalLine(earlier) << "\n";
+  }
+  rewritten << last << "\n";
+  rewritten.close();
+
+  const CommandRun again = run(runHealthCommand, arguments);
+  ASSERT_EQ(again.status, 0) << again.err;
+  const auto after = nlohmann::json::parse(again.out);
+  EXPECT_EQ(after["journal_days"], 61);
+  const auto& trend = after["trend"];
+  EXPECT_EQ(trend["projection"], "projected");
+  EXPECT_NEAR(trend["loss_mwh_per_100_days"].get<double>(), 5000.0, 1e-6);
+  EXPECT_NEAR(trend["loss_percent_per_100_days"].get<double>(), 10.0, 1e-6);
+  EXPECT_NEAR(trend["fitted_capacity_mwh"].get<double>(), 45000.0, 1e-6);
+  // 10 % worn now, 40 points to go at 10 points per 100 days: 400 days on.
+  EXPECT_EQ(trend["replacement_date"], journal::isoDate(today->day + 400));
 }
 
 TEST_F(EngineCommandsTest, HealthWithoutABatteryFails) {

@@ -153,8 +153,15 @@ int runHealth(const HealthArgs& parsed, std::ostream& out, std::ostream& err) {
     return kExitFailed;
   }
   const int status = errors.count() == 0 ? kExitDone : kExitFailed;
+  // The trend over the capacity journal, this start's line included.
+  const journal::JournalRead days =
+      journal::readJournal(journal::journalPath(engine.dataFolder(), engine.info().batteryKey));
+  const journal::WearTrend trend = journal::fitWearTrend(days.entries);
   if (parsed.json) {
-    out << healthJson(engine).dump() << "\n";
+    nlohmann::ordered_json health = healthJson(engine);
+    health["journal_days"] = days.entries.size();
+    health["trend"] = trendJson(trend);
+    out << health.dump() << "\n";
     return status;
   }
   out << "Battery (slot " << engine.slots().primarySlot << ")  "
@@ -163,11 +170,8 @@ int runHealth(const HealthArgs& parsed, std::ostream& out, std::ostream& err) {
   out << "  BatteryKey   " << engine.info().batteryKey << "\n";
   printPageSection("Calibration", kCalibration, texts, out, kCaptionWidth);
   printPageSection("Left column", kLeftColumn, texts, out, kCaptionWidth);
-  // The trend over the capacity journal, this start's line included.
-  const journal::JournalRead days =
-      journal::readJournal(journal::journalPath(engine.dataFolder(), engine.info().batteryKey));
   out << "Capacity journal (" << days.entries.size() << " days)\n";
-  printTrend(journal::fitWearTrend(days.entries), dayNumber(runtime.now()), out, kCaptionWidth);
+  printTrend(trend, dayNumber(runtime.now()), out, kCaptionWidth);
   return status;
 }
 
