@@ -1,7 +1,12 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QHideEvent>
 #include <QPainter>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "app/skin_image.h"
 #include "app/window_look.h"
@@ -17,14 +22,6 @@ namespace voltaro::app {
 namespace {
 namespace mw = frontend::main_window;
 constexpr std::uint32_t kStatusGreyMilliseconds = 400;
-
-const std::map<Sprite, const char*> kSmallStripFiles = {{Sprite::Go, "dreapta"},
-                                                        {Sprite::Back, "stanga"},
-                                                        {Sprite::Plus, "plusul"},
-                                                        {Sprite::Minus, "minusul"}};
-const std::map<int, const char*> kTopIcons = {
-    {8, "save"},  {1, "info"},   {2, "graph"}, {3, "settings"}, {4, "alerts"}, {5, "calibrate"},
-    {11, "home"}, {10, "green"}, {6, "help"},  {9, "minimize"}, {7, "exit"}};
 
 QRect qtRect(canvas::Rect r) {
   return QRect(r.left, r.top, r.width, r.height);
@@ -52,19 +49,9 @@ MainWindow::MainWindow(double dotsPerInch)
                    if (clickSound) clickSound();
                  }}) {
   setWindowTitle("Voltaro");
-  setWindowIcon(QIcon(":/skin/voltaro.png"));
   setFixedSize(mw::kWindowWidth, mw::kWindowHeight);
-  background_ = QImage(":/skin/background.png");
-  checkedStrip_ = QImage(":/skin/checked.png");
-  notCheckedStrip_ = QImage(":/skin/notchecked.png");
-  for (const auto& [sprite, file] : kSmallStripFiles) {
-    smallStrips_[sprite] = QImage(QString(":/skin/%1.png").arg(file));
-  }
-  gaugePictures_ = loadGaugePictures();
-  gauge_ = gaugePictures_.empty.copy();
   // The window's own free areas (the title row, the bottom bar) drag too.
   watchBackground(this);
-  buildTopBar();
   buildPanels();
   buildLabels();
   buildControls();
@@ -99,21 +86,10 @@ QLabel* MainWindow::addLabel(const mw::LabelPlace& place) {
   label->setFont(font);
   label->setGeometry(qtRect(place.box));
   label->setAlignment(qtAlignment(place.align) | Qt::AlignVCenter);
-  label->setStyleSheet(colourSheet(qtColour(place.colour)));
+  setTextColour(label, qtColour(place.colour));
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   if (place.bound) values_.emplace(std::make_pair(place.bound->page, place.bound->caption), label);
   return label;
-}
-
-void MainWindow::buildTopBar() {
-  for (const mw::TopBarButton& button : mw::topBarButtons()) {
-    QImage strip(QString(":/skin/top_%1.png").arg(kTopIcons.at(button.number)));
-    strip = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    paintStripCaption(
-        strip, QString::fromUtf8(button.caption.data(), static_cast<int>(button.caption.size())),
-        button.captionX, dotsPerInch_);
-    topStrips_[button.number] = strip;
-  }
 }
 
 void MainWindow::buildPanels() {
@@ -127,17 +103,18 @@ void MainWindow::buildPanels() {
   }
   gaugeLabel_ = new QLabel(leftColumn_);
   gaugeLabel_->setGeometry(qtRect(mw::kGaugeArea));
-  gaugeLabel_->setPixmap(QPixmap::fromImage(gauge_));
   watchBackground(gaugeLabel_);
   graphLabel_ = new QLabel(pagePanel(PageNumber::Graph));
   graphLabel_->setGeometry(qtRect(mw::kGraphArea));
   watchBackground(graphLabel_);
   // The program's picture on the free right half of the Home page.
-  auto* logo = new QLabel(pagePanel(PageNumber::Home));
-  logo->setPixmap(QPixmap(":/skin/voltaro.png")
-                      .scaled(128, 128, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-  logo->setGeometry(qtRect(mw::kLogoArea));
-  logo->setAttribute(Qt::WA_TransparentForMouseEvents);
+  logo_ = new QLabel(pagePanel(PageNumber::Home));
+  logo_->setGeometry(qtRect(mw::kLogoArea));
+  logo_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  // Picture labels; while the window is hidden they hold no picture, and no
+  // text of theirs is ever read as markup either.
+  for (QLabel* pictureLabel : {gaugeLabel_, graphLabel_, logo_})
+    pictureLabel->setTextFormat(Qt::PlainText);
 }
 
 void MainWindow::buildLabels() {
@@ -195,8 +172,9 @@ QString MainWindow::statusText() const {
 void MainWindow::buildControls() {
   for (const mw::ControlPlace& place : mw::controlPlaces()) {
     QWidget* parent = place.page ? pagePanel(*place.page) : this;
-    auto* image =
-        new SkinImage(place.number, place.page ? mw::kSmallSize : mw::kTopBarSize, parent);
+    auto* image = new SkinImage(
+        place.number, place.page ? mw::kSmallSize : mw::kTopBarSize,
+        [this](int control) { return stripFor(control); }, parent);
     image->move(place.left, place.top);
     image->setCursor(Qt::PointingHandCursor);
     connect(image, &SkinImage::pressedAt, this, &MainWindow::onPress);
@@ -219,14 +197,14 @@ const QImage* MainWindow::stripFor(int number) const {
   if (place == nullptr) return nullptr;
   switch (place->sprite) {
     case Sprite::TopBar:
-      return &topStrips_.at(number);
+      return &pictures().topStrips.at(number);
     case Sprite::Switch:
-      return switchOn(number) ? &checkedStrip_ : &notCheckedStrip_;
+      return switchOn(number) ? &pictures().checkedStrip : &pictures().notCheckedStrip;
     case Sprite::Go:
     case Sprite::Back:
     case Sprite::Plus:
     case Sprite::Minus:
-      return &smallStrips_.at(place->sprite);
+      return &pictures().smallStrips.at(place->sprite);
   }
   return nullptr;
 }
@@ -234,7 +212,7 @@ const QImage* MainWindow::stripFor(int number) const {
 void MainWindow::drawControl(int number) {
   SkinImage* image = control(number);
   if (image == nullptr) return;
-  image->setFrame(stripFor(number), static_cast<int>(controls_.visual(number)));
+  image->setFrame(static_cast<int>(controls_.visual(number)), switchOn(number) ? 1 : 0);
 }
 
 void MainWindow::redrawAllControls() {
@@ -279,7 +257,7 @@ bool MainWindow::calibratePageVisible() {
 void MainWindow::show(const std::string& text) {
   status_->setText(QString::fromStdString(text));
   statusColour_ = qtColour(mw::kStatusGrey);
-  status_->setStyleSheet(colourSheet(statusColour_));
+  setTextColour(status_, statusColour_);
   // The caller waits for the grey to be seen.
   if (engine_ != nullptr) {
     platform::delay(engine_->services().runtime, kStatusGreyMilliseconds);
@@ -287,7 +265,7 @@ void MainWindow::show(const std::string& text) {
     QApplication::processEvents();
   }
   statusColour_ = Qt::black;
-  status_->setStyleSheet(colourSheet(statusColour_));
+  setTextColour(status_, statusColour_);
 }
 
 void MainWindow::drawAxes() {
@@ -295,17 +273,38 @@ void MainWindow::drawAxes() {
   redraw();
 }
 
+// The graph is drawn, and its label given a picture, only while it can be
+// seen; the window's showing draws it again.
 void MainWindow::redraw() {
-  if (!graph_) return;
+  if (!graph_ || !isVisible() || page_ != PageNumber::Graph) return;
   graph_->redraw();
   graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
 }
 
 void MainWindow::drawgauge() {
-  if (engine_ == nullptr) return;
-  const mw::GaugeFigures figures = mw::gaugeFigures(*engine_);
-  drawGauge(gauge_, gaugePictures_, figures.level, figures.chargingCase, figures.mode);
+  gaugeStale_ = true;
+  if (isVisible()) paintGauge();
+}
+
+void MainWindow::paintGauge() {
+  gaugeStale_ = false;
+  const WindowPictures& art = pictures();
+  if (gauge_.isNull()) gauge_ = art.gauge.empty.copy();
+  if (engine_ != nullptr) {
+    const mw::GaugeFigures figures = mw::gaugeFigures(*engine_);
+    drawGauge(gauge_, art.gauge, figures.level, figures.chargingCase, figures.mode);
+  }
   gaugeLabel_->setPixmap(QPixmap::fromImage(gauge_));
+}
+
+const QImage& MainWindow::gaugeImage() {
+  if (gaugeStale_) paintGauge();
+  return gauge_;
+}
+
+const WindowPictures& MainWindow::pictures() const {
+  if (!pictures_) pictures_ = WindowPictures::load(dotsPerInch_);
+  return *pictures_;
 }
 
 void MainWindow::setAutoRun(bool on) {
@@ -346,7 +345,7 @@ void MainWindow::attach(engine::Engine& engine) {
       engine.history(), engine.settings(), engine.live(), engine.slots(),
       [this] { return isVisible() && page_ == PageNumber::Graph; }, dotsPerInch_);
   graph_->drawAxes();
-  graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
+  redraw();
   redrawAllControls();
 }
 
@@ -378,7 +377,32 @@ void MainWindow::saveGraphScreenshot() {
 
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.drawImage(QPoint(0, 0), background_);
+  p.drawImage(QPoint(0, 0), pictures().background);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (windowIcon().isNull()) setWindowIcon(QIcon(":/skin/voltaro.png"));
+  logo_->setPixmap(pictures().logo);
+  if (gaugeStale_) paintGauge();
+  if (graph_) graph_->drawAxes();
+  redraw();
+}
+
+// Back in the tray: the pictures, the graph's images and the labels'
+// copies of them go, and the memory they held goes back to the system.
+void MainWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (event->spontaneous()) return;  // minimised, not hidden
+  pictures_.reset();
+  logo_->clear();
+  gaugeLabel_->clear();
+  gaugeStale_ = true;
+  graphLabel_->clear();
+  if (graph_) graph_->release();
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
 }
 
 }  // namespace voltaro::app

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "app/skin_art.h"
+#include "app/window_pictures.h"
 #include "frontend/main_window/control_layout.h"
 #include "frontend/main_window/page_labels.h"
 #include "frontend/main_window/skin_controls.h"
@@ -81,7 +82,12 @@ class MainWindow : public QWidget,
   SkinImage* control(int number) const;
   bool dragging() const { return dragging_; }
   QWidget* pagePanel(PageNumber page) const;
-  const QImage& gaugeImage() const { return gauge_; }
+  // The gauge as the left column shows it (drawn now if it was left undrawn
+  // while the window was hidden).
+  const QImage& gaugeImage();
+  // Whether the window holds its decoded pictures (only while it is shown,
+  // or while a hidden control is being painted).
+  bool holdsPictures() const { return pictures_ != nullptr; }
   // Called when a page button is used (the tray menu's "Main Page" check).
   std::function<void(PageNumber)> pageShown;
   // The click sound, gated by the caller.
@@ -105,12 +111,15 @@ class MainWindow : public QWidget,
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildTopBar();
+  const WindowPictures& pictures() const;
+  void paintGauge();
   void buildPanels();
   void buildLabels();
   void buildControls();
@@ -128,14 +137,12 @@ class MainWindow : public QWidget,
 
   engine::Engine* engine_ = nullptr;
   double dotsPerInch_;
-  QImage background_;
-  std::map<int, QImage> topStrips_;
-  std::map<Sprite, QImage> smallStrips_;
-  QImage checkedStrip_;
-  QImage notCheckedStrip_;
-  GaugePictures gaugePictures_;
+  // Decoded on first need, dropped when the window hides.
+  mutable std::unique_ptr<WindowPictures> pictures_;
   QImage gauge_;
+  bool gaugeStale_ = true;
   QLabel* gaugeLabel_ = nullptr;
+  QLabel* logo_ = nullptr;
   QLabel* graphLabel_ = nullptr;
   QLabel* pageTitle_ = nullptr;
   QLabel* status_ = nullptr;

@@ -42,11 +42,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   const bool link = watched == makerLink_ || (label && label->objectName() == "batteryLabel");
   if (link) {
     if (event->type() == QEvent::Enter)
-      label->setStyleSheet(colourSheet(qtColour(frontend::main_window::kLinkHover)));
+      setTextColour(label, qtColour(frontend::main_window::kLinkHover));
     if (event->type() == QEvent::Leave) {
       const canvas::Colour rest = watched == makerLink_ ? frontend::main_window::kBlack
                                                         : frontend::main_window::kValueColour;
-      label->setStyleSheet(colourSheet(qtColour(rest)));
+      setTextColour(label, qtColour(rest));
     }
     if (event->type() == QEvent::MouseButtonRelease && engine_ != nullptr) {
       if (watched == makerLink_) {

@@ -2,27 +2,29 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace voltaro::app {
 
-SkinImage::SkinImage(int number, int size, QWidget* parent)
-    : QWidget(parent), number_(number), size_(size) {
+SkinImage::SkinImage(int number, int size, StripSource strips, QWidget* parent)
+    : QWidget(parent), number_(number), size_(size), strips_(std::move(strips)) {
   setFixedSize(size, size);
   setMouseTracking(true);
   setAttribute(Qt::WA_TranslucentBackground);
 }
 
-void SkinImage::setFrame(const QImage* strip, int frame) {
-  if (strip_ == strip && frame_ == frame) return;
-  strip_ = strip;
+void SkinImage::setFrame(int frame, int look) {
+  if (frame_ == frame && look_ == look) return;
   frame_ = frame;
+  look_ = look;
   update();
 }
 
 void SkinImage::paintEvent(QPaintEvent*) {
-  if (strip_ == nullptr) return;
+  const QImage* strip = strips_ ? strips_(number_) : nullptr;
+  if (strip == nullptr) return;
   QPainter p(this);
-  p.drawImage(QPoint(0, 0), *strip_, QRect(frame_ * size_, 0, size_, size_));
+  p.drawImage(QPoint(0, 0), *strip, QRect(frame_ * size_, 0, size_, size_));
 }
 
 void SkinImage::mousePressEvent(QMouseEvent* event) {

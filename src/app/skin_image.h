@@ -1,9 +1,11 @@
 // One skinned image control: it paints the frame of its visual state from a
-// sprite strip and hands its mouse events to the window.
+// sprite strip and hands its mouse events to the window. The strip is asked
+// for when the control paints, so a hidden window need hold no strips.
 #pragma once
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 namespace voltaro::app {
 
@@ -11,10 +13,14 @@ class SkinImage : public QWidget {
   Q_OBJECT
 
  public:
-  SkinImage(int number, int size, QWidget* parent);
+  // The strip of control `number` in its current look; nullptr paints nothing.
+  using StripSource = std::function<const QImage*(int number)>;
+
+  SkinImage(int number, int size, StripSource strips, QWidget* parent);
   int number() const { return number_; }
-  // The strip and the frame (0 resting, 1 hot, 2 pressed) to show.
-  void setFrame(const QImage* strip, int frame);
+  // The frame (0 resting, 1 hot, 2 pressed) to show, and which of the
+  // control's strips the source gives (a switch's on and off).
+  void setFrame(int frame, int look);
   int frame() const { return frame_; }
 
  Q_SIGNALS:
@@ -33,8 +39,9 @@ class SkinImage : public QWidget {
  private:
   int number_;
   int size_;
-  const QImage* strip_ = nullptr;
+  StripSource strips_;
   int frame_ = 0;
+  int look_ = -1;
 };
 
 }  // namespace voltaro::app

@@ -15,11 +15,10 @@ QWidget* makePanel(QWidget* parent, QRect area, const QColor& colour) {
   return panel;
 }
 
-QString colourSheet(const QColor& colour) {
-  return QString("color: rgb(%1, %2, %3); background: transparent;")
-      .arg(colour.red())
-      .arg(colour.green())
-      .arg(colour.blue());
+void setTextColour(QWidget* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
 }
 
 }  // namespace voltaro::app

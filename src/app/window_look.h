@@ -20,7 +20,9 @@ inline QColor qtColour(canvas::Colour colour) {
 // A plain panel filled with `colour`; the page panels in page order are
 // Panel6, Panel1, Panel8, Panel3, Panel4, Panel2.
 QWidget* makePanel(QWidget* parent, QRect area, const QColor& colour);
-// The style sheet of a label in `colour` over a transparent background.
-QString colourSheet(const QColor& colour);
+// A label's text in `colour`; its background stays transparent. A palette,
+// not a style sheet: a style sheet on each of the window's hundred and more
+// labels costs about a megabyte and their polishing at start.
+void setTextColour(QWidget* label, const QColor& colour);
 
 }  // namespace voltaro::app

@@ -17,17 +17,26 @@ Graph::Graph(const ChargeHistory& history, const settings::AppSettings& settings
       live_(live),
       slots_(slotTable),
       graphShown_(std::move(graphShown)),
-      dotsPerInch_(dotsPerInch),
-      background_(makeGraphBackground()),
-      surface_(background_.copy()) {}
+      dotsPerInch_(dotsPerInch) {}
 
 void Graph::drawAxes() {
+  if (!shown()) {
+    release();
+    return;
+  }
+  background_ = makeGraphBackground();
   paintAxes(background_, history_.zoom(), dotsPerInch_);
   surface_ = background_.copy();
 }
 
+void Graph::release() {
+  background_ = QImage();
+  surface_ = QImage();
+}
+
 void Graph::redraw() {
-  if (graphShown_ && !graphShown_()) return;
+  if (!shown()) return;
+  if (background_.isNull()) drawAxes();
   // Both images have the same size and format; copying the bytes keeps the
   // surface's own buffer instead of allocating a new one on every redraw.
   std::memcpy(surface_.bits(), background_.constBits(),

@@ -29,10 +29,15 @@ class Graph : public GraphPort {
         const battery::LiveStatus& live, const battery::SlotTable& slotTable, Visibility graphShown,
         double dotsPerInch = 96.0);
 
+  // While nobody can see the graph its images are dropped instead: the next
+  // redraw that can be seen paints the axes again.
   void drawAxes() override;
   // Does nothing while nobody can see the graph.
   void redraw() override;
+  // Drops the background and the surface (2.7 MB) until the next redraw.
+  void release();
 
+  // Null while released.
   const QImage& background() const { return background_; }
   // The screenshot stamps its caption here and encodes it.
   QImage& surface() { return surface_; }
@@ -48,6 +53,8 @@ class Graph : public GraphPort {
   const battery::LiveStatus& live_;
   const battery::SlotTable& slots_;
   Visibility graphShown_;
+  bool shown() const { return !graphShown_ || graphShown_(); }
+
   double dotsPerInch_;
   QImage background_;
   QImage surface_;

@@ -390,5 +390,36 @@ TEST(FirstRun, TheFirstRunShowsTheWindowAndALaterRunDoesNot) {
   EXPECT_FALSE(later.window.isVisible());
 }
 
+// Hidden in the tray the window holds none of its decoded pictures, however
+// the monitoring redraws; shown again it paints them as before.
+TEST(WindowPictures, TheWindowHoldsItsPicturesOnlyWhileShown) {
+  TemporaryFolder documents;
+  WindowHarness harness(documents.path());
+  ASSERT_EQ(harness.start(), 0);  // a first run: the window is shown
+  app::MainWindow& window = harness.window;
+  const auto picturedLabels = [&window] {
+    int count = 0;
+    for (const QLabel* label : window.findChildren<QLabel*>()) count += !label->pixmap().isNull();
+    return count;
+  };
+  window.showPage(PageNumber::Graph);
+  EXPECT_TRUE(window.holdsPictures());
+  EXPECT_EQ(picturedLabels(), 3);  // the gauge, the graph and the logo
+  const QImage gauge = window.gaugeImage().copy();
+
+  window.hideToTray();
+  EXPECT_FALSE(window.holdsPictures());
+  EXPECT_EQ(picturedLabels(), 0);
+  window.drawgauge();
+  window.drawAxes();
+  window.redrawAllControls();
+  EXPECT_FALSE(window.holdsPictures()) << "a redraw while hidden decoded the pictures";
+
+  window.showFromTray();
+  EXPECT_TRUE(window.holdsPictures());
+  EXPECT_EQ(picturedLabels(), 3);
+  EXPECT_EQ(window.gaugeImage(), gauge);
+}
+
 }  // namespace
 }  // namespace voltaro::testing
