@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "canvas/gdiplus_headers.h"
+#include "common/wide_text.h"
 
 namespace voltaro::canvas {
 
@@ -16,15 +17,6 @@ Gdiplus::Color gdiColour(Colour colour, double opacity = 1.0) {
   const auto alpha = static_cast<BYTE>(std::lround(std::clamp(opacity, 0.0, 1.0) * 255));
   return Gdiplus::Color(alpha, static_cast<BYTE>(redOf(colour)), static_cast<BYTE>(greenOf(colour)),
                         static_cast<BYTE>(blueOf(colour)));
-}
-
-std::wstring wide(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
-  return text;
 }
 
 // A family the system lacks is replaced by the first of these it has, or by

@@ -71,15 +71,6 @@ class SystemFileCalls : public FileCalls {
   CallResult flushFolder(const std::string& folder) override;
 };
 
-// The system's calls for a data folder that goes when the run ends (the
-// read-only voltaroctl commands): nothing in it has to survive a power loss,
-// so the flushes return at once instead of waiting for the disc.
-class ThrowawayFileCalls final : public SystemFileCalls {
- public:
-  CallResult flush(int) override { return {}; }
-  CallResult flushFolder(const std::string&) override { return {}; }
-};
-
 // The calls in use: the system's, or a replacement.
 FileCalls& fileCalls();
 
@@ -97,5 +88,50 @@ class FileCallsForTesting {
 
 // Puts other calls in place of the system's for its lifetime outside tests.
 using FileCallsInPlace = FileCallsForTesting;
+
+// The calls in place when this is made, less the waits for the disc, put in
+// their place for its lifetime. For a data folder that goes when the run
+// ends (the read-only voltaroctl commands), and for a run on virtual time
+// that writes months of files in seconds, where a wait after each health
+// file or journal line would make it last as long as the disc takes. Files
+// are still replaced whole and appended whole lines at a time, so an
+// interrupted run leaves no torn file either.
+class UnflushedFileCalls final : public FileCalls {
+ public:
+  UnflushedFileCalls() : calls_(fileCalls()), inPlace_(*this) {}
+
+  CallResult openForReading(const std::string& path) override {
+    return calls_.openForReading(path);
+  }
+  CallResult openForWriting(const std::string& path, WriteMode mode) override {
+    return calls_.openForWriting(path, mode);
+  }
+  CallResult describe(int handle, FileFacts& facts) override {
+    return calls_.describe(handle, facts);
+  }
+  CallResult read(int handle, void* into, std::size_t size) override {
+    return calls_.read(handle, into, size);
+  }
+  CallResult readAt(int handle, std::uint64_t offset, void* into, std::size_t size) override {
+    return calls_.readAt(handle, offset, into, size);
+  }
+  CallResult write(int handle, const void* bytes, std::size_t size) override {
+    return calls_.write(handle, bytes, size);
+  }
+  CallResult truncate(int handle, std::uint64_t size) override {
+    return calls_.truncate(handle, size);
+  }
+  CallResult flush(int /*handle*/) override { return {}; }
+  CallResult close(int handle) override { return calls_.close(handle); }
+  CallResult rename(const std::string& from, const std::string& to) override {
+    return calls_.rename(from, to);
+  }
+  CallResult remove(const std::string& path) override { return calls_.remove(path); }
+  CallResult flushFolder(const std::string& /*folder*/) override { return {}; }
+
+ private:
+  FileCalls& calls_;
+  FileCallsInPlace inPlace_;
+};
 
 }  // namespace voltaro

@@ -6,8 +6,8 @@
 
 #include <array>
 
+#include "common/wide_text.h"
 #include "dialogs/dialog_texts.h"
-#include "win32/win32_text.h"
 
 namespace voltaro::win32 {
 

@@ -7,7 +7,7 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include "win32/win32_text.h"
+#include "common/wide_text.h"
 
 namespace voltaro::win32 {
 

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cwchar>
 
+#include "common/wide_text.h"
 #include "win32/win32_art.h"
-#include "win32/win32_text.h"
 
 namespace voltaro::win32 {
 

@@ -2,7 +2,6 @@
 // the folder given with --backlight DIR), written straight to the file where
 // that is allowed, else through logind's SetBrightness on the session.
 #include <CLI/CLI.hpp>
-#include <QCoreApplication>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,6 +9,7 @@
 #include "brightness_command.h"
 #include "platform/linux_services/backlight_display.h"
 #include "platform/linux_services/logind_power.h"
+#include "qt_application.h"
 
 namespace voltaro::tools {
 
@@ -60,13 +60,7 @@ CommandAction defineBrightnessCommand(CLI::App& command) {
           "Set both power sources' brightness to LEVEL %")
       ->check(trayLevel);
   return [request](std::ostream& out, std::ostream& err) {
-    static int argc = 1;
-    static char name[] = "voltaroctl";
-    static char* argv[] = {name, nullptr};
-    std::unique_ptr<QCoreApplication> app;
-    if (QCoreApplication::instance() == nullptr) {
-      app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const auto application = coreApplication();
     const std::string& classFolder = request->classFolder;
     FileBacklightWriter fileWriter(classFolder);
     std::unique_ptr<platform::linux_services::LogindBacklightWriter> logindWriter;

@@ -13,6 +13,7 @@
 #include "journal/capacity_plot.h"
 #include "journal/journal_dates.h"
 #include "journal/wear_trend.h"
+#include "qt_application.h"
 
 namespace voltaro::tools {
 
@@ -28,17 +29,6 @@ const history::LineStyle kCalibrationLine{QColor(120, 160, 255), 1.0, 0.7, Qt::F
 
 QPointF at(const journal::PlotSpot& spot) {
   return {columnX(spot.column), chargeY(spot.value)};
-}
-
-// Fonts need a GUI application; without a display the offscreen platform
-// serves them.
-std::unique_ptr<QGuiApplication> guiApplication() {
-  if (QGuiApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "voltaroctl";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 void label(QPainter& painter, double x, double y, const std::string& text, Qt::Alignment align) {

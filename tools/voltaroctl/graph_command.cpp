@@ -19,6 +19,7 @@
 #include "history/graph_jpeg.h"
 #include "history/history_file.h"
 #include "history/history_zoom.h"
+#include "qt_application.h"
 
 namespace voltaro::tools {
 namespace {
@@ -90,17 +91,6 @@ std::optional<std::string> loadHistory(const GraphArgs& args, const std::string&
   readings.onPower = loaded.lastKind != history::SampleKind::OnBattery;
   readings.remainingSeconds = history::kUnknownTime;
   return std::nullopt;
-}
-
-// Fonts need a GUI application; without a display the offscreen platform
-// serves them.
-std::unique_ptr<QGuiApplication> guiApplication() {
-  if (QGuiApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "voltaroctl";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 int drawGraph(GraphArgs args, std::ostream& out, std::ostream& err) {

@@ -95,8 +95,7 @@ void printJson(engine::Engine& engine, platform::sim::VirtualRuntime& runtime, s
 
 int runInfo(const InfoArgs& args, std::ostream& out, std::ostream& err) {
   // The engine runs on a temporary data folder that goes when the command ends.
-  ThrowawayFileCalls throwaway;
-  const FileCallsInPlace inPlace(throwaway);
+  const UnflushedFileCalls unflushed;
   platform::sim::VirtualRuntime runtime(localDayTime(std::chrono::system_clock::now()));
   engine::ServiceChoice choice;
   const BatterySource& source = args.source;

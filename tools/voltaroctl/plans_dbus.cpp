@@ -1,10 +1,10 @@
 // voltaroctl plans on power-profiles-daemon, reached on the system bus.
 #include <CLI/CLI.hpp>
-#include <QCoreApplication>
 #include <memory>
 
 #include "plans_command.h"
 #include "platform/linux_services/dbus_power_profiles.h"
+#include "qt_application.h"
 
 namespace voltaro::tools {
 
@@ -19,13 +19,7 @@ CommandAction definePlansCommand(CLI::App& command) {
       ->required();
   return [request](std::ostream& out, std::ostream& err) {
     // Qt D-Bus wants an application object for its connections.
-    static int argc = 1;
-    static char name[] = "voltaroctl";
-    static char* argv[] = {name, nullptr};
-    std::unique_ptr<QCoreApplication> app;
-    if (QCoreApplication::instance() == nullptr) {
-      app = std::make_unique<QCoreApplication>(argc, argv);
-    }
+    const auto application = coreApplication();
     platform::linux_services::DbusPowerProfilesTool tool(QDBusConnection::systemBus());
     return runPlans(tool, *request, out, err);
   };

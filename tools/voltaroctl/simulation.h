@@ -14,12 +14,12 @@
 
 #include "activity_printer.h"
 #include "change_printer.h"
+#include "common/file_calls.h"
 #include "engine_session.h"
 #include "platform/sim/sim_worker_threads.h"
 #include "platform/sim/virtual_runtime.h"
 #include "scenario/scenario_script.h"
 #include "scripted_dialogs.h"
-#include "unflushed_file_calls.h"
 
 namespace voltaro::tools {
 

@@ -65,8 +65,7 @@ std::string wallClock() {
 // over a temporary data folder: watching leaves nothing behind.
 int watch(const WatchArgs& args, std::ostream& out, std::ostream& err) {
   // The engine runs on a temporary data folder that goes when the command ends.
-  ThrowawayFileCalls throwaway;
-  const FileCallsInPlace inPlace(throwaway);
+  const UnflushedFileCalls unflushed;
   platform::sim::SteadyRuntime runtime;
   engine::ServiceChoice choice;
   const std::string& simulate = args.source.simulate;

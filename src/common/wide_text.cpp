@@ -1,8 +1,8 @@
-#include "win32/win32_text.h"
+#include "common/wide_text.h"
 
 #include <windows.h>
 
-namespace voltaro::win32 {
+namespace voltaro {
 
 std::wstring wide(std::string_view utf8) {
   if (utf8.empty()) return {};
@@ -13,4 +13,4 @@ std::wstring wide(std::string_view utf8) {
   return text;
 }
 
-}  // namespace voltaro::win32
+}  // namespace voltaro
