@@ -1,4 +1,6 @@
-// The WAV reader of the sound backend and the embedded clips' formats.
+// The WAV reader of the sound backend, the embedded clips' formats, and the
+// sound module loaded on first use.
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -6,6 +8,7 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/linux/lazy_audio.h"
 #include "platform/linux/pulse_audio.h"
 
 namespace voltaro::platform {
@@ -110,6 +113,61 @@ TEST(PulseAudioOutput, WithoutASoundServerPlaysNothingAndReportsNothing) {
   EXPECT_EQ(audio.masterVolume(), std::nullopt);
   EXPECT_FALSE(audio.setMasterVolume(40));
   EXPECT_FALSE(audio.setMuted(true));
+  unsetenv("PULSE_SERVER");
+}
+
+// The module's folder as the program would be given it, and what the lazy
+// output reported and read.
+struct LazyAudioProbe {
+  std::vector<std::string> reports;
+  int clipReads = 0;
+  LazyAudio make(std::string path) {
+    return LazyAudio(
+        {"/nonexistent/voltaro-test/" VOLTARO_SOUND_MODULE, std::move(path)},
+        [this] {
+          ++clipReads;
+          ClipFiles clips;
+          clips[5] = wav(1, 1, 16, std::vector<std::uint8_t>(882, 0));
+          return clips;
+        },
+        "voltaro-test", [this](const std::string& line) { reports.push_back(line); });
+  }
+};
+
+TEST(LazyAudio, WithoutItsModuleStaysSilentAndSaysSoOnce) {
+  LazyAudioProbe probe;
+  LazyAudio audio = probe.make("/nonexistent/elsewhere/" VOLTARO_SOUND_MODULE);
+  audio.play(Clip::Click);
+  EXPECT_EQ(audio.masterVolume(), std::nullopt);
+  EXPECT_FALSE(audio.setMasterVolume(40));
+  EXPECT_FALSE(audio.setMuted(true));
+  audio.play(Clip::Click);
+  EXPECT_FALSE(audio.loaded());
+  EXPECT_EQ(probe.clipReads, 0);
+  ASSERT_EQ(probe.reports.size(), 1U);
+  EXPECT_NE(probe.reports[0].find("/nonexistent/elsewhere/" VOLTARO_SOUND_MODULE),
+            std::string::npos)
+      << probe.reports[0];
+}
+
+TEST(LazyAudio, LoadsTheModuleAndReadsTheClipsOnlyAtTheFirstCall) {
+  setenv("PULSE_SERVER", "unix:/nonexistent/voltaro-test", 1);
+  LazyAudioProbe probe;
+  LazyAudio audio = probe.make(VOLTARO_SOUND_MODULE_PATH);
+  EXPECT_EQ(dlopen(VOLTARO_SOUND_MODULE_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr)
+      << "mapped before the first call";
+  EXPECT_FALSE(audio.loaded());
+  EXPECT_EQ(probe.clipReads, 0);
+  audio.play(Clip::Click);
+  EXPECT_TRUE(audio.loaded());
+  void* mapped = dlopen(VOLTARO_SOUND_MODULE_PATH, RTLD_NOW | RTLD_NOLOAD);
+  EXPECT_NE(mapped, nullptr);
+  if (mapped != nullptr) dlclose(mapped);
+  // No sound server: silence, not a failure.
+  EXPECT_EQ(audio.masterVolume(), std::nullopt);
+  EXPECT_FALSE(audio.setMuted(false));
+  EXPECT_EQ(probe.clipReads, 1);
+  EXPECT_TRUE(probe.reports.empty());
   unsetenv("PULSE_SERVER");
 }
 
