@@ -35,7 +35,7 @@ platform::ClipFiles embeddedClips() {
   return clips;
 }
 
-// Where a module is looked for: beside the program (the build folder), then
+// Where a module or helper is looked for: beside the program (the build folder), then
 // in the modules' folder of an installed program.
 std::vector<std::string> modulePaths(const char* file) {
   const std::string folder = QCoreApplication::applicationDirPath().toStdString();
@@ -46,7 +46,9 @@ std::vector<std::string> modulePaths(const char* file) {
 struct ProgramServices::Parts {
   ui::QtRuntime runtime;
   // Sound and the update check load their libraries on first use.
-  platform::LazyAudio audio{modulePaths(VOLTARO_SOUND_MODULE), embeddedClips, "Voltaro"};
+  platform::LazyAudio audio{{modulePaths(VOLTARO_SOUND_MODULE), modulePaths(VOLTARO_VOLUME_HELPER)},
+                            embeddedClips,
+                            "Voltaro"};
   platform::linux_services::LazyHttpClient http{modulePaths(VOLTARO_HTTP_MODULE)};
   // The fast-discharge workers: the steady clock and their raised priority,
   // on the real and the simulated battery alike.

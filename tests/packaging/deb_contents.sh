@@ -36,11 +36,14 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 
 # The sound output and the update check's HTTP client are modules the
-# program loads on first use, from its folder under the library folder.
-for module in voltaro-sound.so voltaro-http.so; do
+# program loads on first use, and the volume helper a program it runs, all
+# in its folder under the library folder.
+for module in voltaro-sound.so voltaro-http.so voltaro-volume; do
   found=$(find "$root/usr/lib" -path "*/voltaro/$module" -type f 2>/dev/null)
-  [ -n "$found" ] || fail "the module $module is missing"
+  [ -n "$found" ] || fail "$module is missing"
 done
+find "$root/usr/lib" -path "*/voltaro/voltaro-volume" -perm -u+x | grep -q . ||
+  fail "voltaro-volume is not executable"
 
 # The modules' libraries are declared as well as the program's.
 depends=$(dpkg-deb -f "$deb" Depends)
