@@ -8,7 +8,7 @@
 #include "engine/linux_system_actions.h"
 #include "engine/service_set.h"
 #include "logs/log_stamp.h"
-#include "platform/linux/lazy_audio.h"
+#include "platform/linux/helper_audio.h"
 #include "platform/linux/locale_short_date.h"
 #include "platform/linux_services/http_module.h"
 #include "platform/linux_services/lazy_http_client.h"
@@ -45,10 +45,9 @@ std::vector<std::string> modulePaths(const char* file) {
 
 struct ProgramServices::Parts {
   ui::QtRuntime runtime;
-  // Sound and the update check load their libraries on first use.
-  platform::LazyAudio audio{{modulePaths(VOLTARO_SOUND_MODULE), modulePaths(VOLTARO_VOLUME_HELPER)},
-                            embeddedClips,
-                            "Voltaro"};
+  // Sound goes through its helper, the update check loads its library on
+  // first use: neither maps libpulse or Qt Network into the program.
+  platform::HelperAudio audio{modulePaths(VOLTARO_SOUND_HELPER), embeddedClips};
   platform::linux_services::LazyHttpClient http{modulePaths(VOLTARO_HTTP_MODULE)};
   // The fast-discharge workers: the steady clock and their raised priority,
   // on the real and the simulated battery alike.

@@ -1,7 +1,7 @@
 #!/bin/sh
-# The program at rest maps neither Qt Network nor the sound libraries: they
-# come with the modules it loads on first use and the volume helper it runs,
-# which are built beside it.
+# The program maps neither Qt Network nor the sound libraries: Qt Network
+# comes with the module it loads for the first update check, libpulse with
+# the sound helper it runs; both are built beside it.
 #   program_libraries.sh PROGRAM
 set -u
 program=$1
@@ -15,9 +15,8 @@ for library in libQt6Network libpulse libkrb5 libgssapi libsndfile; do
     status=1
   fi
 done
-# The same libraries are what the modules are for.
-for pair in voltaro-sound.so:libpulse-simple voltaro-http.so:libQt6Network \
-            voltaro-volume:libpulse; do
+# The same libraries are what the module and the helper are for.
+for pair in voltaro-sound:libpulse-simple voltaro-http.so:libQt6Network; do
   module=$folder/${pair%%:*}
   library=${pair#*:}
   [ -s "$module" ] || { echo "FAIL: $module is missing"; status=1; continue; }

@@ -35,17 +35,18 @@ for size in 16 22 24 32 48 64 128 256; do
   [ "$width" = "$size" ] || fail "the ${size}x${size} icon is ${width:-missing} pixels wide"
 done
 
-# The sound output and the update check's HTTP client are modules the
-# program loads on first use, and the volume helper a program it runs, all
-# in its folder under the library folder.
-for module in voltaro-sound.so voltaro-http.so voltaro-volume; do
-  found=$(find "$root/usr/lib" -path "*/voltaro/$module" -type f 2>/dev/null)
-  [ -n "$found" ] || fail "$module is missing"
+# The update check's HTTP client is a module the program loads on first use,
+# the sound helper a program it runs, both in its folder under the library
+# folder.
+for file in voltaro-http.so voltaro-sound; do
+  found=$(find "$root/usr/lib" -path "*/voltaro/$file" -type f 2>/dev/null)
+  [ -n "$found" ] || fail "$file is missing"
 done
-find "$root/usr/lib" -path "*/voltaro/voltaro-volume" -perm -u+x | grep -q . ||
-  fail "voltaro-volume is not executable"
+find "$root/usr/lib" -path "*/voltaro/voltaro-sound" -perm -u+x | grep -q . ||
+  fail "voltaro-sound is not executable"
 
-# The modules' libraries are declared as well as the program's.
+# The module's and the helper's libraries are declared as well as the
+# program's.
 depends=$(dpkg-deb -f "$deb" Depends)
 for library in libc6 libqt6widgets6 libqt6dbus6 libqt6network6 libpng16-16 libpulse0; do
   echo "$depends" | grep -q "$library" || fail "Depends lacks $library: $depends"

@@ -1,6 +1,4 @@
-// The WAV reader of the sound backend, the embedded clips' formats, the
-// sound module loaded on first use and the volume helper.
-#include <dlfcn.h>
+// The WAV reader of the sound backend and the embedded clips' formats.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -8,8 +6,6 @@
 #include <iterator>
 #include <vector>
 
-#include "platform/linux/helper_process.h"
-#include "platform/linux/lazy_audio.h"
 #include "platform/linux/pulse_audio.h"
 
 namespace voltaro::platform {
@@ -110,104 +106,11 @@ TEST(PulseAudioOutput, WithoutASoundServerPlaysNothingAndReportsNothing) {
   PulseAudio audio(clips, "voltaro-test");
   audio.play(Clip::Click);
   audio.play(Clip::Refusal);  // no clip: ignored
-  audio.waitUntilIdleForTesting();
+  audio.waitUntilIdle();
   EXPECT_EQ(audio.masterVolume(), std::nullopt);
   EXPECT_FALSE(audio.setMasterVolume(40));
   EXPECT_FALSE(audio.setMuted(true));
   unsetenv("PULSE_SERVER");
-}
-
-// A lazy output looking first in a folder that does not exist, as the
-// program looks beside itself first; what it reported and read.
-struct LazyAudioProbe {
-  std::vector<std::string> reports;
-  int clipReads = 0;
-  LazyAudio make(std::string module, std::string helper) {
-    return LazyAudio(
-        {{"/nonexistent/voltaro-test/" VOLTARO_SOUND_MODULE, std::move(module)},
-         {"/nonexistent/voltaro-test/" VOLTARO_VOLUME_HELPER, std::move(helper)}},
-        [this] {
-          ++clipReads;
-          ClipFiles clips;
-          clips[5] = wav(1, 1, 16, std::vector<std::uint8_t>(882, 0));
-          return clips;
-        },
-        "voltaro-test", [this](const std::string& line) { reports.push_back(line); });
-  }
-};
-
-bool mapped(const char* path) {
-  void* handle = dlopen(path, RTLD_NOW | RTLD_NOLOAD);
-  if (handle != nullptr) dlclose(handle);
-  return handle != nullptr;
-}
-
-TEST(LazyAudio, WithoutItsModuleAndHelperStaysSilentAndSaysSoOnceEach) {
-  LazyAudioProbe probe;
-  LazyAudio audio = probe.make("/nonexistent/elsewhere/" VOLTARO_SOUND_MODULE,
-                               "/nonexistent/elsewhere/" VOLTARO_VOLUME_HELPER);
-  audio.play(Clip::Click);
-  EXPECT_EQ(audio.masterVolume(), std::nullopt);
-  EXPECT_FALSE(audio.setMasterVolume(40));
-  EXPECT_FALSE(audio.setMuted(true));
-  audio.play(Clip::Click);
-  EXPECT_FALSE(audio.loaded());
-  EXPECT_EQ(probe.clipReads, 0);
-  ASSERT_EQ(probe.reports.size(), 2U);
-  EXPECT_NE(probe.reports[0].find("/nonexistent/elsewhere/" VOLTARO_SOUND_MODULE),
-            std::string::npos)
-      << probe.reports[0];
-  EXPECT_NE(probe.reports[1].find("/nonexistent/elsewhere/" VOLTARO_VOLUME_HELPER),
-            std::string::npos)
-      << probe.reports[1];
-}
-
-TEST(LazyAudio, TheVolumeGoesThroughTheHelperAndOnlyAClipLoadsTheModule) {
-  // No sound server: silence and an unknown volume, not a failure.
-  setenv("PULSE_SERVER", "unix:/nonexistent/voltaro-test", 1);
-  LazyAudioProbe probe;
-  LazyAudio audio = probe.make(VOLTARO_SOUND_MODULE_PATH, VOLTARO_VOLUME_HELPER_PATH);
-  EXPECT_EQ(audio.masterVolume(), std::nullopt);
-  EXPECT_FALSE(audio.setMasterVolume(90));
-  EXPECT_FALSE(audio.setMuted(false));
-  EXPECT_FALSE(mapped(VOLTARO_SOUND_MODULE_PATH)) << "a volume call loaded the module";
-  EXPECT_FALSE(audio.loaded());
-  EXPECT_EQ(probe.clipReads, 0);
-  audio.play(Clip::Click);
-  EXPECT_TRUE(audio.loaded());
-  EXPECT_TRUE(mapped(VOLTARO_SOUND_MODULE_PATH));
-  audio.play(Clip::Refusal);
-  EXPECT_EQ(probe.clipReads, 1);
-  EXPECT_TRUE(probe.reports.empty());
-  unsetenv("PULSE_SERVER");
-}
-
-TEST(VolumeHelper, RefusesWrongWordsAndReportsNoServerAsAFailure) {
-  setenv("PULSE_SERVER", "unix:/nonexistent/voltaro-test", 1);
-  const std::string helper = VOLTARO_VOLUME_HELPER_PATH;
-  EXPECT_EQ(runHelper({helper, "get"}, std::chrono::seconds(5)), std::nullopt);
-  const std::string shell = "/bin/sh";
-  const std::string run = "\"$0\" \"$@\"; echo $?";
-  // Exit statuses: 1 for no server, 2 for words it does not take.
-  EXPECT_EQ(runHelper({shell, "-c", run, helper, "set", "40"}, std::chrono::seconds(5)), "1\n");
-  EXPECT_EQ(runHelper({shell, "-c", run, helper, "set", "101"}, std::chrono::seconds(5)), "2\n");
-  EXPECT_EQ(runHelper({shell, "-c", run, helper, "mute", "yes"}, std::chrono::seconds(5)), "2\n");
-  EXPECT_EQ(runHelper({shell, "-c", run, helper, "louder"}, std::chrono::seconds(5)), "2\n");
-  unsetenv("PULSE_SERVER");
-}
-
-TEST(HelperProcess, TakesTheOutputOfASuccessOnly) {
-  const std::string shell = "/bin/sh";
-  EXPECT_EQ(runHelper({shell, "-c", "echo 42"}, std::chrono::seconds(5)), "42\n");
-  EXPECT_EQ(runHelper({shell, "-c", "echo 42; exit 1"}, std::chrono::seconds(5)), std::nullopt);
-  EXPECT_EQ(runHelper({"/nonexistent/voltaro-test/helper"}, std::chrono::seconds(5)), std::nullopt);
-  // A helper that hangs is stopped at the limit.
-  EXPECT_EQ(runHelper({shell, "-c", "echo 1; exec sleep 30"}, std::chrono::milliseconds(100)),
-            std::nullopt);
-  // Endless output is cut at 4 KiB.
-  const auto lots = runHelper({shell, "-c", "head -c 100000 /dev/zero"}, std::chrono::seconds(5));
-  ASSERT_TRUE(lots.has_value());
-  EXPECT_EQ(lots->size(), 4096U);
 }
 
 }  // namespace
