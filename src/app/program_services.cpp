@@ -2,14 +2,16 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <array>
+#include <string>
+#include <vector>
 
 #include "engine/linux_system_actions.h"
 #include "engine/service_set.h"
 #include "logs/log_stamp.h"
+#include "platform/linux/helper_audio.h"
 #include "platform/linux/locale_short_date.h"
-#include "platform/linux/pulse_audio.h"
-#include "platform/linux_services/qt_http_client.h"
+#include "platform/linux_services/http_module.h"
+#include "platform/linux_services/lazy_http_client.h"
 #include "platform/linux_threads/posix_worker_threads.h"
 #include "scenario/scenario_script.h"
 #include "ui/qt_runtime.h"
@@ -22,8 +24,8 @@ constexpr const char* kClipResources[] = {
     ":/sounds/clip3_fully_charged.wav", ":/sounds/clip4_discharging.wav",
     ":/sounds/clip5_charging.wav",      ":/sounds/clip6_click.wav"};
 
-std::array<std::vector<std::uint8_t>, platform::PulseAudio::kClipCount> embeddedClips() {
-  std::array<std::vector<std::uint8_t>, platform::PulseAudio::kClipCount> clips;
+platform::ClipFiles embeddedClips() {
+  platform::ClipFiles clips;
   for (std::size_t i = 0; i < clips.size(); ++i) {
     QFile file(kClipResources[i]);
     if (!file.open(QIODevice::ReadOnly)) continue;
@@ -32,12 +34,21 @@ std::array<std::vector<std::uint8_t>, platform::PulseAudio::kClipCount> embedded
   }
   return clips;
 }
+
+// Where a module or helper is looked for: beside the program (the build folder), then
+// in the modules' folder of an installed program.
+std::vector<std::string> modulePaths(const char* file) {
+  const std::string folder = QCoreApplication::applicationDirPath().toStdString();
+  return {folder + "/" + file, folder + "/" VOLTARO_MODULE_FOLDER "/" + file};
+}
 }  // namespace
 
 struct ProgramServices::Parts {
   ui::QtRuntime runtime;
-  platform::PulseAudio audio{embeddedClips(), "Voltaro"};
-  platform::linux_services::QtHttpClient http;
+  // Sound goes through its helper, the update check loads its library on
+  // first use: neither maps libpulse or Qt Network into the program.
+  platform::HelperAudio audio{modulePaths(VOLTARO_SOUND_HELPER), embeddedClips};
+  platform::linux_services::LazyHttpClient http{modulePaths(VOLTARO_HTTP_MODULE)};
   // The fast-discharge workers: the steady clock and their raised priority,
   // on the real and the simulated battery alike.
   platform::linux_threads::PosixWorkerThreads threads;

@@ -2,13 +2,17 @@
 
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QtGlobal>
+#include <cerrno>
+#include <cstring>
+#include <optional>
 
 namespace voltaro::ui {
 
@@ -16,6 +20,23 @@ namespace {
 constexpr int kConnectMilliseconds = 500;
 constexpr char kActivate[] = "activate\n";
 constexpr mode_t kOthersMask = S_IRWXG | S_IRWXO;
+// Bytes a caller may send before it is dropped; the request is far shorter.
+constexpr qsizetype kMostFromACaller = 64;
+constexpr int kBacklog = 8;
+constexpr char kReceived[] = "received";
+
+// The address of the socket file at `path`; nullopt when the path is too
+// long for one.
+std::optional<sockaddr_un> addressOf(const QString& path) {
+  const QByteArray name = QFile::encodeName(path);
+  sockaddr_un address{};
+  if (name.isEmpty() || static_cast<std::size_t>(name.size()) >= sizeof address.sun_path) {
+    return std::nullopt;
+  }
+  address.sun_family = AF_UNIX;
+  std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+  return address;
+}
 
 // The folder of its own under the temporary folder, made when missing.
 QString ownFolder(const QString& title) {
@@ -47,7 +68,17 @@ bool peerIsThisUser(qintptr descriptor) {
 SingleInstance::SingleInstance(const QString& title, QObject* parent)
     : QObject(parent), path_(socketPath(title)) {}
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance() {
+  // The listening socket and every caller not yet done with are watched by
+  // an enabled notifier of this object; the socket file goes with the
+  // listener.
+  for (QSocketNotifier* notifier : findChildren<QSocketNotifier*>()) {
+    if (!notifier->isEnabled()) continue;  // its caller is closed already
+    notifier->setEnabled(false);
+    ::close(static_cast<int>(notifier->socket()));
+  }
+  if (listener_ >= 0) ::unlink(QFile::encodeName(path_).constData());
+}
 
 QString SingleInstance::socketPath(const QString& title) {
   const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -59,37 +90,81 @@ QString SingleInstance::socketPath(const QString& title) {
 
 bool SingleInstance::acquire() {
   if (path_.isEmpty()) return true;  // no private place: unguarded, but running
-  {
-    QLocalSocket probe;
-    probe.connectToServer(path_);
-    if (probe.waitForConnected(kConnectMilliseconds) && peerIsThisUser(probe.socketDescriptor())) {
-      probe.write(kActivate);
-      probe.waitForBytesWritten(kConnectMilliseconds);
-      probe.disconnectFromServer();
-      return false;
-    }
-  }
+  if (askRunningCopy()) return false;
   // Nobody of this user answered: a socket file left by a crashed copy is
   // stale.
-  QLocalServer::removeServer(path_);
-  server_ = new QLocalServer(this);
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_->listen(path_)) return true;  // still the only copy we know of
-  connect(server_, &QLocalServer::newConnection, this, [this] {
-    while (QLocalSocket* peer = server_->nextPendingConnection()) {
-      connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-      if (!peerIsThisUser(peer->socketDescriptor())) {
-        peer->abort();
-        peer->deleteLater();
-        continue;
-      }
-      connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-        if (peer->readAll().contains("activate")) Q_EMIT activationRequested();
-        peer->deleteLater();
-      });
-    }
-  });
+  ::unlink(QFile::encodeName(path_).constData());
+  listen();  // when it fails, still the only copy we know of
   return true;
+}
+
+bool SingleInstance::askRunningCopy() const {
+  const std::optional<sockaddr_un> address = addressOf(path_);
+  if (!address) return false;
+  const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (probe < 0) return false;
+  // The connection and the request each wait at most this long for a copy
+  // that is too busy to take them.
+  timeval limit{};
+  limit.tv_sec = kConnectMilliseconds / 1000;
+  limit.tv_usec = (kConnectMilliseconds % 1000) * 1000;
+  ::setsockopt(probe, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+  const bool asked =
+      ::connect(probe, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0 &&
+      peerIsThisUser(probe) &&
+      ::send(probe, kActivate, sizeof kActivate - 1, MSG_NOSIGNAL) ==
+          static_cast<ssize_t>(sizeof kActivate - 1);
+  ::close(probe);
+  return asked;
+}
+
+bool SingleInstance::listen() {
+  const std::optional<sockaddr_un> address = addressOf(path_);
+  if (!address) return false;
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+  if (listener < 0) return false;
+  const QByteArray name = QFile::encodeName(path_);
+  if (::bind(listener, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0 ||
+      ::chmod(name.constData(), S_IRWXU) != 0 || ::listen(listener, kBacklog) != 0) {
+    ::close(listener);
+    return false;
+  }
+  listener_ = listener;
+  auto* notifier = new QSocketNotifier(listener_, QSocketNotifier::Read, this);
+  connect(notifier, &QSocketNotifier::activated, this, [this] { acceptCallers(); });
+  return true;
+}
+
+void SingleInstance::acceptCallers() {
+  for (;;) {
+    const int caller = ::accept4(listener_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+    if (caller < 0) return;  // none left (or none to take now): wait for the next
+    if (!peerIsThisUser(caller)) {
+      ::close(caller);
+      continue;
+    }
+    auto* notifier = new QSocketNotifier(caller, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this,
+            [this, caller, notifier] { readCaller(caller, notifier); });
+  }
+}
+
+void SingleInstance::readCaller(int descriptor, QSocketNotifier* notifier) {
+  char buffer[kMostFromACaller];
+  const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+  if (count < 0 && (errno == EAGAIN || errno == EINTR)) return;
+  QByteArray received = notifier->property(kReceived).toByteArray();
+  if (count > 0) received.append(buffer, count);
+  const bool asked = received.contains("activate");
+  if (!asked && count > 0 && received.size() < kMostFromACaller) {
+    notifier->setProperty(kReceived, received);  // the rest is still to come
+    return;
+  }
+  // Answered, hung up, failed or too talkative: done with this caller.
+  notifier->setEnabled(false);
+  notifier->deleteLater();
+  ::close(descriptor);
+  if (asked) Q_EMIT activationRequested();
 }
 
 }  // namespace voltaro::ui

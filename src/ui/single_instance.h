@@ -14,7 +14,7 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace voltaro::ui {
 
@@ -40,8 +40,15 @@ class SingleInstance : public QObject {
   void activationRequested();
 
  private:
+  // Asks a copy listening at the path to come forward; false when none of
+  // this user answered in time.
+  bool askRunningCopy() const;
+  bool listen();
+  void acceptCallers();
+  void readCaller(int descriptor, QSocketNotifier* notifier);
+
   QString path_;
-  QLocalServer* server_ = nullptr;
+  int listener_ = -1;  // the listening socket, once this copy owns the name
 };
 
 // A folder (not a link to one) owned by this user that no one else may open.

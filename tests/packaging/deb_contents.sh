@@ -1,8 +1,9 @@
 #!/bin/sh
 # Builds the .deb with CPack, unpacks it into a scratch root with dpkg-deb -x
-# and checks what a Debian user gets: the programs where the system looks
-# for them, dependencies declared, valid desktop and AppStream files, the
-# manual pages, the bash completion and the icon at every theme size.
+# and checks what a Debian user gets: the programs and modules where the
+# system looks for them, dependencies declared, valid desktop and AppStream
+# files, the manual pages, the bash completion and the icon at every theme
+# size.
 #   deb_contents.sh BUILD-FOLDER
 set -u
 build=$1
@@ -34,8 +35,20 @@ for size in 16 22 24 32 48 64 128 256; do
   [ "$width" = "$size" ] || fail "the ${size}x${size} icon is ${width:-missing} pixels wide"
 done
 
+# The update check's HTTP client is a module the program loads on first use,
+# the sound helper a program it runs, both in its folder under the library
+# folder.
+for file in voltaro-http.so voltaro-sound; do
+  found=$(find "$root/usr/lib" -path "*/voltaro/$file" -type f 2>/dev/null)
+  [ -n "$found" ] || fail "$file is missing"
+done
+find "$root/usr/lib" -path "*/voltaro/voltaro-sound" -perm -u+x | grep -q . ||
+  fail "voltaro-sound is not executable"
+
+# The module's and the helper's libraries are declared as well as the
+# program's.
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libc6 libqt6widgets6 libqt6dbus6 libpng16-16 libpulse0; do
+for library in libc6 libqt6widgets6 libqt6dbus6 libqt6network6 libpng16-16 libpulse0; do
   echo "$depends" | grep -q "$library" || fail "Depends lacks $library: $depends"
 done
 

@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocalServer>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -205,16 +204,48 @@ TEST_F(SingleInstanceTest, AStaleSocketFromACrashedCopyIsTakenOver) {
   EXPECT_FALSE(another.acquire()) << "the new copy now answers";
 }
 
+TEST_F(SingleInstanceTest, TheOwnersSocketIsItsAloneAndGoesWithIt) {
+  const QString title = uniqueTitle() + "-owner";
+  const QByteArray path = QFile::encodeName(SingleInstance::socketPath(title));
+  {
+    SingleInstance owner(title);
+    ASSERT_TRUE(owner.acquire());
+    struct stat info {};
+    ASSERT_EQ(::lstat(path.constData(), &info), 0);
+    EXPECT_TRUE(S_ISSOCK(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0700U);
+    // A caller that hangs up without asking brings nothing forward.
+    QSignalSpy forward(&owner, &SingleInstance::activationRequested);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::connect(silent, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(silent);
+    EXPECT_FALSE(forward.wait(200));
+  }
+  EXPECT_NE(::access(path.constData(), F_OK), 0) << "the socket file outlived its owner";
+}
+
 TEST_F(SingleInstanceTest, ASquatterOnASharedNameIsNeverAsked) {
   const QString title = uniqueTitle() + "-squat";
   // Anyone may listen on a name in the shared temporary folder.
-  QLocalServer squatter;
-  squatter.setSocketOptions(QLocalServer::WorldAccessOption);
-  ASSERT_TRUE(squatter.listen(QDir::tempPath() + "/" + title + "-" + qEnvironmentVariable("USER")));
+  const QByteArray name =
+      QFile::encodeName(QDir::tempPath() + "/" + title + "-" + qEnvironmentVariable("USER"));
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(static_cast<std::size_t>(name.size()), sizeof address.sun_path);
+  std::memcpy(address.sun_path, name.constData(), static_cast<std::size_t>(name.size()));
+  const int squatter = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0);
+  ASSERT_EQ(::bind(squatter, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ASSERT_EQ(::chmod(name.constData(), 0777), 0);
+  ASSERT_EQ(::listen(squatter, 1), 0);
   SingleInstance copy(title);
   EXPECT_TRUE(copy.acquire());
   QCoreApplication::processEvents();
-  EXPECT_FALSE(squatter.hasPendingConnections());
+  EXPECT_LT(::accept(squatter, nullptr, nullptr), 0) << "nobody called the squatter";
+  ::close(squatter);
+  ::unlink(name.constData());
 }
 
 TEST_F(SingleInstanceTest, OnlyAPrivateFolderOfThisUserHoldsTheSocket) {

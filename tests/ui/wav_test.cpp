@@ -106,7 +106,7 @@ TEST(PulseAudioOutput, WithoutASoundServerPlaysNothingAndReportsNothing) {
   PulseAudio audio(clips, "voltaro-test");
   audio.play(Clip::Click);
   audio.play(Clip::Refusal);  // no clip: ignored
-  audio.waitUntilIdleForTesting();
+  audio.waitUntilIdle();
   EXPECT_EQ(audio.masterVolume(), std::nullopt);
   EXPECT_FALSE(audio.setMasterVolume(40));
   EXPECT_FALSE(audio.setMuted(true));

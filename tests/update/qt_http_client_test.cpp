@@ -1,5 +1,7 @@
 #include "platform/linux_services/qt_http_client.h"
 
+#include <dlfcn.h>
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -10,6 +12,10 @@
 #include <future>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "platform/linux_services/http_module.h"
+#include "platform/linux_services/lazy_http_client.h"
 
 namespace voltaro::platform::linux_services {
 namespace {
@@ -61,10 +67,9 @@ class TinyServer {
 
 // Runs the request on a worker thread, as the update check does, while this
 // thread serves.
-std::optional<std::string> fetch(const std::string& host, const std::string& path,
-                                 std::atomic<bool>& abort, int abortAfterRounds = -1,
-                                 std::size_t maxBytes = 64 * 1024) {
-  QtHttpClient client(std::chrono::seconds(5));
+std::optional<std::string> fetchWith(HttpClient& client, const std::string& host,
+                                     const std::string& path, std::atomic<bool>& abort,
+                                     int abortAfterRounds = -1, std::size_t maxBytes = 64 * 1024) {
   auto result =
       std::async(std::launch::async, [&] { return client.get(host, path, maxBytes, abort); });
   for (int round = 0; result.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready;
@@ -73,6 +78,13 @@ std::optional<std::string> fetch(const std::string& host, const std::string& pat
     if (round == abortAfterRounds) abort = true;
   }
   return result.get();
+}
+
+std::optional<std::string> fetch(const std::string& host, const std::string& path,
+                                 std::atomic<bool>& abort, int abortAfterRounds = -1,
+                                 std::size_t maxBytes = 64 * 1024) {
+  QtHttpClient client(std::chrono::seconds(5));
+  return fetchWith(client, host, path, abort, abortAfterRounds, maxBytes);
 }
 
 TEST(QtHttpClient, ReturnsTheBodyUnchangedWhateverTheStatus) {
@@ -115,6 +127,41 @@ TEST(QtHttpClient, AnEmptyBodyARefusedConnectionOrAnAbortFails) {
   silent.silent = true;
   EXPECT_EQ(fetch(silent.host(), "/vtversion.txt", abort, 10), std::nullopt);
   EXPECT_TRUE(abort);
+}
+
+// The client the program uses: the same code, in a module loaded by the
+// first request.
+TEST(LazyHttpClient, LoadsTheModuleAtTheFirstRequestAndFetches) {
+  std::vector<std::string> reports;
+  LazyHttpClient client(
+      {"/nonexistent/voltaro-test/" VOLTARO_HTTP_MODULE, VOLTARO_HTTP_MODULE_PATH},
+      std::chrono::seconds(5), [&](const std::string& line) { reports.push_back(line); });
+  EXPECT_EQ(dlopen(VOLTARO_HTTP_MODULE_PATH, RTLD_NOW | RTLD_NOLOAD), nullptr);
+  TinyServer server;
+  std::atomic<bool> abort{false};
+  server.response = "HTTP/1.0 200 OK\r\nContent-Length: 6\r\n\r\nv9.4\r\n";
+  EXPECT_EQ(fetchWith(client, server.host(), "/vtversion.txt", abort), "v9.4\r\n");
+  EXPECT_TRUE(server.received().contains("User-Agent: HTTPGet\r\n"));
+  EXPECT_TRUE(client.loaded());
+  void* mapped = dlopen(VOLTARO_HTTP_MODULE_PATH, RTLD_NOW | RTLD_NOLOAD);
+  EXPECT_NE(mapped, nullptr);
+  if (mapped != nullptr) dlclose(mapped);
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST(LazyHttpClient, WithoutItsModuleEveryRequestFailsAndItSaysSoOnce) {
+  std::vector<std::string> reports;
+  LazyHttpClient client({"/nonexistent/voltaro-test/" VOLTARO_HTTP_MODULE}, std::chrono::seconds(5),
+                        [&](const std::string& line) { reports.push_back(line); });
+  TinyServer server;
+  std::atomic<bool> abort{false};
+  server.response = "HTTP/1.0 200 OK\r\nContent-Length: 6\r\n\r\nv9.4\r\n";
+  EXPECT_EQ(fetchWith(client, server.host(), "/vtversion.txt", abort), std::nullopt);
+  EXPECT_EQ(fetchWith(client, server.host(), "/vtversion.txt", abort), std::nullopt);
+  EXPECT_FALSE(client.loaded());
+  EXPECT_TRUE(server.received().isEmpty());
+  ASSERT_EQ(reports.size(), 1U);
+  EXPECT_NE(reports[0].find("/nonexistent/voltaro-test/" VOLTARO_HTTP_MODULE), std::string::npos);
 }
 
 }  // namespace

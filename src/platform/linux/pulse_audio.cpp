@@ -82,7 +82,7 @@ void PulseAudio::play(Clip clip) {
   wake_.notify_one();
 }
 
-void PulseAudio::waitUntilIdleForTesting() {
+void PulseAudio::waitUntilIdle() {
   std::unique_lock lock(mutex_);
   idle_.wait(lock, [this] { return queue_.empty() && !playing_; });
 }

@@ -48,8 +48,8 @@ class PulseAudio final : public Audio {
   bool setMasterVolume(int percent) override;
   bool setMuted(bool muted) override;
 
-  // Waits until every queued clip has been played or dropped (tests).
-  void waitUntilIdleForTesting();
+  // Waits until every queued clip has been played or dropped.
+  void waitUntilIdle();
 
  private:
   void run();
