@@ -75,10 +75,14 @@ void SysfsBatteryDriver::close(DeviceHandle handle) {
   devices_.erase(handle);
 }
 
+// The monitor asks for the tag on every tick. A tag stands for one stay of a
+// battery in its bay, so presence is enough here too: the identity files are
+// read when the battery is first seen (or seen again) and at each
+// information read, not every second.
 std::uint32_t SysfsBatteryDriver::queryTag(DeviceHandle handle, std::uint32_t) {
   const OpenDevice* open = device(handle);
   if (open == nullptr) return 0;
-  return identify(SupplyAttributes(open->folder));
+  return knownTag(SupplyAttributes(open->folder));
 }
 
 std::optional<std::size_t> SysfsBatteryDriver::queryInformation(
