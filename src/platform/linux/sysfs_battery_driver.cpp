@@ -123,13 +123,23 @@ IssueOutcome SysfsBatteryDriver::issue(DeviceHandle handle, RequestId request,
   if (open == nullptr) return IssueOutcome::Failed;
   const SupplyAttributes battery(open->folder);
   const bool fullRead = !pending.isStatus && pending.query.level == InfoLevel::Information;
-  const std::uint32_t tag = fullRead ? identify(battery) : knownTag(battery);
+  // A handle opened without the overlapped flag carries requests
+  // synchronously: the call completes before it returns.
+  const bool atOnce = open->flags != OpenFlags::Overlapped;
+  std::uint32_t tag = 0;
+  if (fullRead) {
+    tag = identify(battery);
+  } else if (atOnce) {
+    tag = knownTag(battery);
+  } else {
+    // The poll that carries the request out reads the battery's presence;
+    // here the tag its last reading gave is enough.
+    tag = rememberedTag(battery);
+  }
   if (tag != pending.tag || pending.tag == 0) {
     return IssueOutcome::Failed;
   }
-  // A handle opened without the overlapped flag carries requests
-  // synchronously: the call completes before it returns.
-  if (open->flags != OpenFlags::Overlapped) return IssueOutcome::CompletedAtOnce;
+  if (atOnce) return IssueOutcome::CompletedAtOnce;
   pending_[requestSlot(request)] = pending;
   return IssueOutcome::Pending;
 }
@@ -183,6 +193,11 @@ std::uint32_t SysfsBatteryDriver::knownTag(const SupplyAttributes& battery) {
   }
   const auto known = identities_.find(battery.folder().string());
   return known != identities_.end() ? known->second : identify(battery);
+}
+
+std::uint32_t SysfsBatteryDriver::rememberedTag(const SupplyAttributes& battery) {
+  const auto known = identities_.find(battery.folder().string());
+  return known != identities_.end() ? known->second : knownTag(battery);
 }
 
 const UnitChoice& SysfsBatteryDriver::unitsFor(const SupplyAttributes& battery, std::uint32_t tag) {

@@ -68,6 +68,8 @@ class SysfsBatteryDriver : public BatteryDriver {
   // The kept tag while the battery stays present: a status, text or
   // estimate read opens no identity file.
   std::uint32_t knownTag(const linux_sysfs::SupplyAttributes& battery);
+  // The kept tag without reading anything (knownTag while there is none).
+  std::uint32_t rememberedTag(const linux_sysfs::SupplyAttributes& battery);
   // The units chosen at the battery's first reading, kept while it stays in.
   const linux_sysfs::UnitChoice& unitsFor(const linux_sysfs::SupplyAttributes& battery,
                                           std::uint32_t tag);

@@ -406,6 +406,22 @@ TEST_F(SysfsBatteryDriverTest, OnlyTheInformationReadReadsTheIdentityAgain) {
   EXPECT_FALSE(status(handle, second));
 }
 
+// An asynchronous request is issued on the tag the tick's tag query read;
+// the poll that carries it out reads the battery's presence, once.
+TEST_F(SysfsBatteryDriverTest, AnIssuedRequestMeetsTheRemovalAtItsPoll) {
+  addEnergyBattery(tree, "BAT0", "1111");
+  ASSERT_TRUE(driver.createDeviceSet());
+  const DeviceHandle handle = openSlot(0, OpenFlags::Overlapped);
+  const std::uint32_t tag = driver.queryTag(handle, 250);
+  tree.set("BAT0", "present", "0");
+  ASSERT_EQ(driver.issueStatus(handle, RequestId::Status, {tag, 0, 0, 0, 0}),
+            IssueOutcome::Pending);
+  std::array<std::uint8_t, kStatusBytes> out{};
+  EXPECT_EQ(driver.poll(RequestId::Status, out), PollOutcome::Failed);
+  // Seen absent, the battery is identified afresh before any request.
+  EXPECT_EQ(driver.issueStatus(handle, RequestId::Status, {tag, 0, 0, 0, 0}), IssueOutcome::Failed);
+}
+
 TEST_F(SysfsBatteryDriverTest, AsynchronousRequestsCompleteAtTheNextPoll) {
   addEnergyBattery(tree, "BAT0", "1");
   tree.set("BAT0", "time_to_empty_now", "12600");
