@@ -1,12 +1,6 @@
 #include "app/main_window.h"
 
 #include <QApplication>
-#include <QHideEvent>
-#include <QPainter>
-
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 #include "app/skin_image.h"
 #include "app/window_look.h"
@@ -268,45 +262,6 @@ void MainWindow::show(const std::string& text) {
   setTextColour(status_, statusColour_);
 }
 
-void MainWindow::drawAxes() {
-  if (graph_) graph_->drawAxes();
-  redraw();
-}
-
-// The graph is drawn, and its label given a picture, only while it can be
-// seen; the window's showing draws it again.
-void MainWindow::redraw() {
-  if (!graph_ || !isVisible() || page_ != PageNumber::Graph) return;
-  graph_->redraw();
-  graphLabel_->setPixmap(QPixmap::fromImage(graph_->surface()));
-}
-
-void MainWindow::drawgauge() {
-  gaugeStale_ = true;
-  if (isVisible()) paintGauge();
-}
-
-void MainWindow::paintGauge() {
-  gaugeStale_ = false;
-  const WindowPictures& art = pictures();
-  if (gauge_.isNull()) gauge_ = art.gauge.empty.copy();
-  if (engine_ != nullptr) {
-    const mw::GaugeFigures figures = mw::gaugeFigures(*engine_);
-    drawGauge(gauge_, art.gauge, figures.level, figures.chargingCase, figures.mode);
-  }
-  gaugeLabel_->setPixmap(QPixmap::fromImage(gauge_));
-}
-
-const QImage& MainWindow::gaugeImage() {
-  if (gaugeStale_) paintGauge();
-  return gauge_;
-}
-
-const WindowPictures& MainWindow::pictures() const {
-  if (!pictures_) pictures_ = WindowPictures::load(dotsPerInch_);
-  return *pictures_;
-}
-
 void MainWindow::setAutoRun(bool on) {
   if (autoRunChanged) autoRunChanged(on);
 }
@@ -373,36 +328,6 @@ void MainWindow::saveGraphScreenshot() {
       *engine_, *this, [this](const std::string& folder, const std::string& caption) {
         return history::saveScreenshot(graph_->surface(), folder, caption, dotsPerInch_);
       });
-}
-
-void MainWindow::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.drawImage(QPoint(0, 0), pictures().background);
-}
-
-void MainWindow::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (windowIcon().isNull()) setWindowIcon(QIcon(":/skin/voltaro.png"));
-  logo_->setPixmap(pictures().logo);
-  if (gaugeStale_) paintGauge();
-  if (graph_) graph_->drawAxes();
-  redraw();
-}
-
-// Back in the tray: the pictures, the graph's images and the labels'
-// copies of them go, and the memory they held goes back to the system.
-void MainWindow::hideEvent(QHideEvent* event) {
-  QWidget::hideEvent(event);
-  if (event->spontaneous()) return;  // minimised, not hidden
-  pictures_.reset();
-  logo_->clear();
-  gaugeLabel_->clear();
-  gaugeStale_ = true;
-  graphLabel_->clear();
-  if (graph_) graph_->release();
-#ifdef __GLIBC__
-  malloc_trim(0);
-#endif
 }
 
 }  // namespace voltaro::app
