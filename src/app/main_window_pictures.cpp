@@ -65,8 +65,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   if (windowIcon().isNull()) setWindowIcon(QIcon(":/skin/voltaro.png"));
   logo_->setPixmap(pictures().logo);
   if (gaugeStale_) paintGauge();
-  if (graph_) graph_->drawAxes();
-  redraw();
+  drawAxes();
 }
 
 // Back in the tray: the pictures, the graph's images and the labels'

@@ -4,21 +4,14 @@
 
 #include "canvas/canvas_contract.h"
 #include "canvas/gdiplus_codec.h"
+#include "canvas/gdiplus_environment.h"
 #include "canvas/gdiplus_headers.h"
-#include "canvas/gdiplus_session.h"
 
 namespace voltaro::testing {
 namespace {
 
-class GdiplusEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { session_ = std::make_unique<canvas::GdiplusSession>(); }
-  void TearDown() override { session_.reset(); }
-
- private:
-  std::unique_ptr<canvas::GdiplusSession> session_;
-};
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
+const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new voltaro::testing::GdiplusEnvironment);
 
 std::unique_ptr<canvas::Picture> gdiplusPicture(const std::vector<std::uint32_t>& pixels, int width,
                                                 int height) {

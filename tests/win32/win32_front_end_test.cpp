@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
+#include "canvas/gdiplus_environment.h"
 #include "canvas/gdiplus_headers.h"
-#include "canvas/gdiplus_session.h"
 #include "engine/engine_harness.h"
 #include "fakes/temporary_folder.h"
 #include "frontend/main_window/page_labels.h"
@@ -27,15 +27,8 @@ namespace mw = frontend::main_window;
 using frontend::tray_menu::ItemId;
 using frontend::tray_menu::TrayCommand;
 
-class GdiplusEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { session_ = std::make_unique<canvas::GdiplusSession>(); }
-  void TearDown() override { session_.reset(); }
-
- private:
-  std::unique_ptr<canvas::GdiplusSession> session_;
-};
-const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
+const auto* const kEnvironment =
+    ::testing::AddGlobalTestEnvironment(new voltaro::testing::GdiplusEnvironment);
 
 TEST(Win32Runtime, TimersAndPostedEventsRunOnlyFromThePump) {
   Win32Runtime runtime;

@@ -29,18 +29,27 @@ struct Pipe {
   }
 };
 
+enum class Readiness { Ready, TimedOut, Interrupted, Failed };
+
+// Waits until `handle` is ready for `events` or `deadline` has come.
+Readiness waitFor(int handle, short events, std::chrono::steady_clock::time_point deadline) {
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+      deadline - std::chrono::steady_clock::now());
+  if (left.count() <= 0) return Readiness::TimedOut;
+  pollfd watch{handle, events, 0};
+  const int ready = ::poll(&watch, 1, static_cast<int>(left.count()));
+  if (ready < 0) return errno == EINTR ? Readiness::Interrupted : Readiness::Failed;
+  return ready == 0 ? Readiness::TimedOut : Readiness::Ready;
+}
+
 // Hands `input` to the helper through a socket (so a helper that ends early
 // raises no SIGPIPE here) and closes it. False when the deadline came first;
 // a helper that stopped reading is left to tell by its status.
 bool writeAll(int to, std::string_view input, std::chrono::steady_clock::time_point deadline) {
   while (!input.empty()) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return false;
-    pollfd watch{to, POLLOUT, 0};
-    const int ready = ::poll(&watch, 1, static_cast<int>(left.count()));
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready == 0) return false;
+    const Readiness ready = waitFor(to, POLLOUT, deadline);
+    if (ready == Readiness::Interrupted) continue;
+    if (ready == Readiness::TimedOut) return false;
     const ssize_t count = ::send(to, input.data(), input.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
     if (count < 0 && (errno == EINTR || errno == EAGAIN)) continue;
     if (count < 0) return true;
@@ -55,14 +64,10 @@ bool readUntilClosed(int from, std::chrono::steady_clock::time_point deadline,
                      std::string& output) {
   char buffer[512];
   for (;;) {
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline - std::chrono::steady_clock::now());
-    if (left.count() <= 0) return false;
-    pollfd watch{from, POLLIN, 0};
-    const int ready = ::poll(&watch, 1, static_cast<int>(left.count()));
-    if (ready < 0 && errno == EINTR) continue;
-    if (ready == 0) return false;
-    if (ready < 0) return true;  // nothing more can be read
+    const Readiness ready = waitFor(from, POLLIN, deadline);
+    if (ready == Readiness::Interrupted) continue;
+    if (ready == Readiness::TimedOut) return false;
+    if (ready == Readiness::Failed) return true;  // nothing more can be read
     const ssize_t count = ::read(from, buffer, sizeof buffer);
     if (count < 0 && errno == EINTR) continue;
     if (count <= 0) return true;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "fakes/dbusmock_bus.h"
+#include "fakes/logind_inhibitors.h"
 
 namespace voltaro::platform {
 namespace {
@@ -40,22 +41,11 @@ class LogindPowerEventsTest : public ::testing::Test {
 
   // The (what, mode) pairs of the inhibitors logind holds.
   std::vector<std::pair<QString, QString>> inhibitors() {
-    const QDBusMessage reply = bus.connection().call(
-        QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
-                                       "org.freedesktop.login1.Manager", "ListInhibitors"));
     std::vector<std::pair<QString, QString>> found;
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return found;
-    const auto list = reply.arguments().at(0).value<QDBusArgument>();
-    list.beginArray();
-    while (!list.atEnd()) {
-      QString what, who, why, mode;
-      uint uid = 0, pid = 0;
-      list.beginStructure();
-      list >> what >> who >> why >> mode >> uid >> pid;
-      list.endStructure();
-      found.emplace_back(what, mode);
+    for (const auto& lock : voltaro::testing::listInhibitors(bus.connection())
+                                .value_or(std::vector<voltaro::testing::Inhibitor>{})) {
+      found.emplace_back(lock.what, lock.mode);
     }
-    list.endArray();
     return found;
   }
 

@@ -7,11 +7,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QDBusArgument>
-#include <QDBusMessage>
 #include <memory>
 
 #include "fakes/dbusmock_bus.h"
+#include "fakes/logind_inhibitors.h"
 
 namespace voltaro::platform::linux_services {
 namespace {
@@ -32,23 +31,13 @@ class LogindSleepInhibitorTest : public ::testing::Test {
 
   // logind's locks as "what who why mode".
   std::vector<std::string> locks() {
-    QDBusMessage call =
-        QDBusMessage::createMethodCall("org.freedesktop.login1", "/org/freedesktop/login1",
-                                       "org.freedesktop.login1.Manager", "ListInhibitors");
-    const QDBusMessage reply = bus_->connection().call(call);
+    const auto held = voltaro::testing::listInhibitors(bus_->connection());
+    if (!held) return {"<no answer>"};
     std::vector<std::string> found;
-    if (reply.type() != QDBusMessage::ReplyMessage) return {"<no answer>"};
-    const auto list = reply.arguments().at(0).value<QDBusArgument>();
-    list.beginArray();
-    while (!list.atEnd()) {
-      QString what, who, why, mode;
-      uint uid = 0, pid = 0;
-      list.beginStructure();
-      list >> what >> who >> why >> mode >> uid >> pid;
-      list.endStructure();
-      found.push_back((what + " " + who + " " + why + " " + mode).toStdString());
+    for (const auto& lock : *held) {
+      found.push_back(
+          (lock.what + " " + lock.who + " " + lock.why + " " + lock.mode).toStdString());
     }
-    list.endArray();
     return found;
   }
   bool lockCountBecomes(std::size_t count) {
